@@ -1,0 +1,64 @@
+// Pelmora: with no options the window on the computer's clock; with replay
+// options a headless run that writes a trace and a picture.
+#include <QApplication>
+#include <QGuiApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "app/clocks.h"
+#include "app/display_check.h"
+#include "app/options.h"
+#include "app/qt/form1_window.h"
+#include "app/qt/headless_run.h"
+
+namespace {
+
+constexpr int kBadInput = 2;
+
+int fail(const std::string& message) {
+  std::fprintf(stderr, "pelmora: %s\n", message.c_str());
+  return kBadInput;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace pelmora;
+  std::vector<std::string> arguments(argv + 1, argv + argc);
+  auto parsed = parse_options(arguments);
+  if (const auto* message = std::get_if<std::string>(&parsed)) return fail(*message);
+  const Options& options = std::get<Options>(parsed);
+
+  if (options.help) {
+    std::fputs(usage_text().c_str(), stdout);
+    return 0;
+  }
+  if (options.version) {
+    std::puts("pelmora 1.0");
+    return 0;
+  }
+  if (options.headless) return run_headless(options, argc, argv);
+
+  if (const auto problem = display_problem()) {
+    std::fprintf(stderr,
+                 "pelmora: cannot open the window: %s. For the chart as a picture without a display, use "
+                 "--snapshot FILE.png (see --help).\n",
+                 problem->c_str());
+    return 1;
+  }
+
+  QApplication application(argc, argv);
+  std::unique_ptr<Clock> clock;
+  if (options.at) {
+    clock = std::make_unique<StartedClock>(*options.at);
+  } else {
+    clock = std::make_unique<SystemClock>();
+  }
+  Form1Window window(*clock);
+  window.load();
+  if (window.ended()) return window.exit_status();
+  window.show();
+  const int status = application.exec();
+  return window.ended() ? window.exit_status() : status;
+}

@@ -1,0 +1,82 @@
+// The window Form1 in the toolkit: the picture area, the two buttons and the
+// timer, laid out as designed, and the platform's side of the routines.
+#pragma once
+
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+#include "app/form1.h"
+#include "app/picture.h"
+#include "app/qt/font_text_renderer.h"
+
+namespace pelmora {
+
+// Picture1: shows the canvas as it stands and reports clicks.
+class PictureWidget : public QWidget {
+ public:
+  PictureWidget(RasterCanvas& canvas, QWidget* parent);
+  // Schedules a repaint of the areas that changed since the last call.
+  void show_changes();
+  std::function<void()> on_click;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  RasterCanvas& canvas_;
+  QImage image_;  // shares the canvas's pixels
+  bool pressed_ = false;
+};
+
+class Form1Window : public QWidget, private WindowShell {
+ public:
+  explicit Form1Window(Clock& clock);
+  ~Form1Window() override;
+
+  // The load event: runs Form_Load.
+  void load();
+  bool ended() const { return ended_; }
+  int exit_status() const { return exit_status_; }
+
+  QPushButton* clock_mode_button() const { return clock_mode_; }
+  QPushButton* cmd_exit_button() const { return cmd_exit_; }
+  PictureWidget* picture() const { return picture1_; }
+  Form1& form() { return form_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void set_caption(Button button, std::string_view caption) override;
+  void set_timer_interval(Integer milliseconds) override;
+  Integer message_box(std::string_view prompt, Integer style, std::string_view title) override;
+  [[noreturn]] void end_program() override;
+  void yield() override;
+
+  // Runs one event handler: a run-time error or the end of the program
+  // stops here, at the handler boundary, never inside the toolkit.
+  void dispatch(const std::function<void()>& handler);
+  void finish(int status);
+  void timer_tick();
+
+  FontTextRenderer text_renderer_;
+  RasterCanvas canvas_;
+  Picture surface_;
+  Form1 form_;
+  PictureWidget* picture1_;
+  QPushButton* clock_mode_;
+  QPushButton* cmd_exit_;
+  QTimer timer2_;
+  bool ended_ = false;
+  bool in_tick_ = false;
+  int exit_status_ = 0;
+};
+
+// Shows a run-time error the way the platform reports it.
+std::string runtime_error_text(const RuntimeError& error);
+
+}  // namespace pelmora

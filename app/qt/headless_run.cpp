@@ -1,0 +1,103 @@
+#include "headless_run.h"
+
+#include <unistd.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <optional>
+
+#include "app/qt/font_text_renderer.h"
+#include "app/replay.h"
+
+namespace pelmora {
+
+namespace {
+
+constexpr int kBadInput = 2;
+
+int fail(const std::string& message) {
+  std::fprintf(stderr, "pelmora: %s\n", message.c_str());
+  return kBadInput;
+}
+
+std::string quoted(const std::string& text) { return "'" + text + "'"; }
+
+struct FileCloser {
+  void operator()(std::FILE* file) const {
+    if (file != stdout) std::fclose(file);
+  }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// Writes the picture beside its final name first, so that a failed write
+// never leaves a partial picture.
+bool save_snapshot(const RasterCanvas& canvas, const std::string& temporary, const std::string& path) {
+  const QImage image(reinterpret_cast<const uchar*>(canvas.data()), canvas.width(), canvas.height(),
+                     canvas.width() * 4, QImage::Format_RGB32);
+  if (!image.save(QString::fromStdString(temporary), "PNG")) return false;
+  return std::rename(temporary.c_str(), path.c_str()) == 0;
+}
+
+}  // namespace
+
+int run_headless(const Options& options, int argc, char** argv) {
+  const LocalMoment start = options.at.value_or(local_now());
+  if (!script_fits(start, options.script)) return fail("the script runs the clock past 9999-12-31");
+
+  // Every file is opened before anything runs.
+  File trace;
+  if (options.trace_file) {
+    if (*options.trace_file == "-") {
+      trace.reset(stdout);
+    } else {
+      trace.reset(std::fopen(options.trace_file->c_str(), "w"));
+      if (!trace) return fail("cannot write the trace to " + quoted(*options.trace_file) + ": " + std::strerror(errno));
+    }
+  }
+  std::string temporary;
+  if (options.snapshot_file) {
+    temporary = *options.snapshot_file + ".tmp-" + std::to_string(getpid());
+    File probe(std::fopen(temporary.c_str(), "wb"));
+    if (!probe)
+      return fail("cannot write the snapshot to " + quoted(*options.snapshot_file) + ": " + std::strerror(errno));
+  }
+
+  // Text needs the toolkit's fonts; no display is used.
+  std::optional<QGuiApplication> application;
+  std::optional<FontTextRenderer> text_renderer;
+  std::optional<RasterCanvas> canvas;
+  if (options.snapshot_file) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int application_argc = 1;
+    application.emplace(application_argc, argv);
+    text_renderer.emplace();
+    canvas.emplace(&*text_renderer);
+  }
+  (void)argc;
+
+  std::optional<TraceWriter> writer;
+  if (trace) writer.emplace(trace.get());
+  Picture picture(canvas ? &*canvas : nullptr, writer ? &*writer : nullptr);
+  Replay replay(picture, start, writer ? &*writer : nullptr);
+  const int status = replay.run(options.script, stderr);
+
+  if (trace && (std::fflush(trace.get()) != 0 || std::ferror(trace.get()))) {
+    std::remove(temporary.c_str());
+    return fail("cannot write the trace to " + quoted(*options.trace_file));
+  }
+  if (options.snapshot_file) {
+    if (status != 0) {
+      std::remove(temporary.c_str());
+    } else if (!save_snapshot(*canvas, temporary, *options.snapshot_file)) {
+      std::remove(temporary.c_str());
+      return fail("cannot write the snapshot to " + quoted(*options.snapshot_file));
+    }
+  }
+  return status;
+}
+
+}  // namespace pelmora

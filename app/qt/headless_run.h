@@ -1,0 +1,12 @@
+// The headless run of the command line: trace and snapshot files around a
+// replay, with no window and no display.
+#pragma once
+
+#include "app/options.h"
+
+namespace pelmora {
+
+// Returns the exit status: 0 done, 1 run-time error, 2 bad input.
+int run_headless(const Options& options, int argc, char** argv);
+
+}  // namespace pelmora

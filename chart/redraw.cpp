@@ -1,0 +1,95 @@
+#include <utility>
+
+#include "app/form1.h"
+
+namespace pelmora {
+
+bool Form1::in_view(Integer angle) const {
+  // Within the 80 degrees that end at the chart angle, across 360.
+  if (st.chart_angle >= 80) return st.chart_angle - 80 < angle && angle <= st.chart_angle;
+  return angle > st.chart_angle + 280 || angle <= st.chart_angle;
+}
+
+void Form1::picture1_click() {
+  // Only the redraw that a timer step asks for moves the chart on; a click
+  // on the picture or a load redraws in place.
+  const bool stepped = std::exchange(st.step_redraw, false);
+
+  compute_moon();
+
+  Picture1.set_scale_mode(kPixelUnits);
+  st.step_eighth = to_integer(sng(dbl(st.step_count) - 8 * Int(sng(dbl(st.step_count) / 8))));
+
+  // The baseline and the row of ticks; each tick erases its image of the
+  // step before, 2 pixels to the left.
+  const Colour erase_colour = palette_colour(0);
+  for (st.tick_index = 81; st.tick_index >= -19; st.tick_index -= 1) {
+    st.tick_x = (st.tick_index * 8 + st.step_count + st.grid_offset * 8 + 4) * 2;
+    Picture1.line(1, sgl(st.level), 1241, sgl(st.level));
+    const Single tenths = sng(dbl(st.tick_index) / 10);
+    const bool long_tick = sng(double(tenths) - Int(tenths)) == 0;
+    const Integer above = long_tick ? 12 : 6;
+    const Integer below = long_tick ? 13 : 7;
+    Picture1.line(sgl(st.tick_x - 2), sgl(st.level - above), sgl(st.tick_x - 2), sgl(st.level + below),
+                  erase_colour);
+    Picture1.line(sgl(st.tick_x), sgl(st.level - above), sgl(st.tick_x), sgl(st.level + below), st.fore_colour);
+  }
+
+  // The centre marker, never erased.
+  const Colour marker_colour = palette_colour(7);
+  Picture1.line(640, sgl(st.level - 37), 640, sgl(st.level - 21), marker_colour);
+  Picture1.line(640, sgl(st.level - 10), 640, sgl(st.level + 9), marker_colour);
+  Picture1.line(640, sgl(st.level + 21), 640, sgl(st.level + 37), marker_colour);
+
+  Picture1.set_scale_mode(kCharacterUnits);
+  st.local_angle = st.chart_angle - 40;
+  if (st.local_angle <= 0) st.local_angle += 360;
+  print_at(Picture1, 124, 48, st.local_angle, "    ");
+  print_at(Picture1, 134, 48, "local");
+
+  // Scale labels, each 12 pixels left of its long tick.
+  for (st.tick_index = 80; st.tick_index >= 0; st.tick_index -= 10) {
+    st.label_pos = sng(dbl(st.step_count) / 8 + dbl(st.tick_index - 10) + dbl(st.grid_offset));
+    st.label_ref_angle = st.chart_angle - st.tick_index > 0 ? st.chart_angle : st.chart_angle + 360;
+    if (st.label_pos > 1 && st.label_pos < 80) {
+      const Single tens = sng(dbl(st.label_ref_angle - st.grid_offset + 10) / 10);
+      st.label_angle = to_integer(sng(10 * Int(tens) - dbl(st.tick_index)));
+      if (st.label_angle <= 0) st.label_angle += 360;
+      if (st.label_angle > 360) st.label_angle -= 360;
+      Picture1.set_scale_mode(kPixelUnits);
+      Picture1.set_current_y(sgl(st.level + 20));
+      Picture1.set_current_x(sng(16 * double(st.label_pos) - 4));
+      Picture1.print(printed(st.label_angle));
+      Picture1.set_scale_mode(kCharacterUnits);
+    }
+  }
+
+  if (in_view(st.solar_angle)) draw_sun();
+  if (in_view(st.lunar_angle)) draw_moon();
+  print_at(Picture1, 4, 42, "lunar");
+  print_at(Picture1, 14, 42, st.lunar_angle, "    ");
+
+  draw_equator_curve();
+  module1_.draw_star_field(st.chart_angle, st.step_eighth);
+  show_date();
+  print_at(Picture1, 8, 44, st.chart_angle, "    ");
+
+  // One degree for every eighth step.
+  if (stepped && sng(dbl(st.step_count) / 8 - Int(dbl(st.step_count) / 8)) == 0.875f) {
+    st.chart_angle += 1;
+    if (st.chart_angle == 361) st.chart_angle = 1;
+  }
+
+  const Single now = clock_.seconds_since_midnight();
+  if (st.redraw_end_time > 0) st.cycle_time = sng(Int((double(now) - st.redraw_end_time) * 100) / 100);
+
+  // A clock below the end of the last redraw, or another date than the
+  // load's, means a new day: start the chart afresh.
+  const Single again = clock_.seconds_since_midnight();
+  if (sng(double(again) - st.redraw_end_time) < 0 || clock_.date_text() != st.load_date_text) Form_Load();
+
+  st.redraw_end_time = clock_.seconds_since_midnight();
+  shell_.yield();
+}
+
+}  // namespace pelmora

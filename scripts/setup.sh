@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need, from the distribution's
+# packages. Quiet and quick when everything is there already.
+set -euo pipefail
+
+packages=(
+  g++ cmake make pkg-config
+  qt6-base-dev qt6-qpa-plugins libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+)
+
+if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
+  echo "setup: this system has no apt-get/dpkg; install by hand: a C++20 compiler, CMake 3.25+, Qt 6 Widgets," \
+       "GoogleTest and Google Benchmark" >&2
+  exit 1
+fi
+. /etc/os-release 2>/dev/null || true
+case " ${ID:-} ${ID_LIKE:-} " in
+  *" debian "* | *" ubuntu "*) ;;
+  *) echo "setup: unknown system '${ID:-?}': this script knows Debian and Ubuntu" >&2; exit 1 ;;
+esac
+
+missing=()
+for package in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+  command -v sudo >/dev/null 2>&1 || { echo "setup: need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+  sudo=(sudo)
+fi
+echo "setup: installing ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
