@@ -75,8 +75,9 @@ double parse_normal(const std::string& normal) {
   double value = 0;
   const auto [end, error] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
   if (error == std::errc::result_out_of_range) {
-    // Underflow reads as 0; a value beyond the double range is an overflow.
-    if (std::abs(value) > 1.0) raise_overflow();
+    // Underflow (a negative exponent) reads as 0; anything else out of
+    // range is beyond the double range: an overflow.
+    if (normal.find("e-") == std::string::npos) raise_overflow();
     return 0.0;
   }
   if (error != std::errc()) raise_type_mismatch();
