@@ -3,6 +3,7 @@
 
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,11 @@
 #include "app/operation_log.h"
 #include "app/picture.h"
 #include "app/raster_canvas.h"
+
+namespace pelmora {
+// Shows an operation as its trace line in test failures.
+inline void PrintTo(const Operation& op, std::ostream* out) { *out << trace_line(op); }
+}  // namespace pelmora
 
 namespace pelmora::testing {
 
