@@ -1,0 +1,133 @@
+// The picture's pixels: the exact rasteriser against plain QPainter, the
+// erase strokes, the printed cells and the record of changed areas.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "app/qt/font_text_renderer.h"
+#include "app/qt/painter_canvas.h"
+#include "app/raster_canvas.h"
+
+namespace pelmora {
+namespace {
+
+int different_pixels(const RasterCanvas& fast, const QImage& plain) {
+  int count = 0;
+  for (int y = 0; y < fast.height(); ++y)
+    for (int x = 0; x < fast.width(); ++x) count += fast.pixel(x, y) != (plain.pixel(x, y) & 0xffffffu);
+  return count;
+}
+
+int lit_pixels(const RasterCanvas& canvas) {
+  int count = 0;
+  for (int y = 0; y < canvas.height(); ++y)
+    for (int x = 0; x < canvas.width(); ++x) count += canvas.pixel(x, y) != 0;
+  return count;
+}
+
+TEST(CanvasTest, LinesMatchPlainQPainterPixelForPixel) {
+  RasterCanvas fast;
+  PainterCanvas plain;
+  const double lines[][4] = {
+      {1, 432, 1241, 432},  {56, 420, 56, 445},     {-2, 426, -2, 439},   {1240, 426, 1240, 439},
+      {640, 395, 640, 411}, {5768, 372, 5768, 388}, {0, 0, 1240, 0},      {0, 920, 1240, 920},
+      {300, 100, 300, 100}, {700, 300, 500, 300},   {20, 900, 20, 950},   {-50, 10, 2000, 10},
+  };
+  for (const auto& l : lines) {
+    fast.line(l[0], l[1], l[2], l[3], 0xff00ff);
+    plain.line(l[0], l[1], l[2], l[3], 0xff00ff);
+  }
+  EXPECT_EQ(different_pixels(fast, plain.image()), 0);
+  EXPECT_GT(lit_pixels(fast), 3000);
+}
+
+TEST(CanvasTest, TextMatchesPlainQPainterPixelForPixel) {
+  FontTextRenderer renderer;
+  RasterCanvas fast(&renderer);
+  PainterCanvas plain;
+  const char* texts[] = {"kelvarin chart northern hemisphere", " .12 minutes log in error", " 256 ", "solar",
+                         " 83     ", "simulation", " 86400     ", "DEC", "Wj|@"};
+  int row = 1;
+  for (const char* text : texts) {
+    fast.text(16, 16 * row, text, 0xff00ff, 0);
+    plain.text(16, 16 * row, text, 0xff00ff, 0);
+    row += 2;
+  }
+  // A label in pixel units, and text clipped at the right edge.
+  fast.text(1164, 452, " 50 ", 0xff00ff, 0);
+  plain.text(1164, 452, " 50 ", 0xff00ff, 0);
+  fast.text(1230, 600, "clipped", 0xff00ff, 0);
+  plain.text(1230, 600, "clipped", 0xff00ff, 0);
+  EXPECT_EQ(different_pixels(fast, plain.image()), 0);
+  EXPECT_GT(lit_pixels(fast), 500);
+}
+
+TEST(CanvasTest, ShorterNumberCoversTheLongerOne) {
+  FontTextRenderer renderer;
+  RasterCanvas over(&renderer), fresh(&renderer);
+  over.text(1072, 64, " 59 ", 0xff00ff, 0);
+  over.text(1072, 64, " 0 ", 0xff00ff, 0);
+  fresh.text(1072, 64, " 0 ", 0xff00ff, 0);
+  for (int y = 0; y < over.height(); ++y)
+    for (int x = 0; x < over.width(); ++x) ASSERT_EQ(over.pixel(x, y), fresh.pixel(x, y)) << x << "," << y;
+}
+
+TEST(CanvasTest, EraseTwoPixelsLeftRemovesEveryCircleOfTheChart) {
+  for (const int radius : {1, 3, 4, 6, 11, 26}) {
+    for (const double y : {432.0, 540.1, 323.9, 0.0, 920.5}) {
+      RasterCanvas canvas;
+      for (int x = -30; x < 60; x += 2) {
+        canvas.circle(x - 2, y, radius, 0);
+        canvas.circle(x, y, radius, 0xffffff);
+      }
+      canvas.circle(58, y, radius, 0);
+      EXPECT_EQ(lit_pixels(canvas), 0) << radius << " at y " << y;
+    }
+  }
+}
+
+TEST(CanvasTest, CircleIsARoundOutlineOfItsRadius) {
+  RasterCanvas canvas;
+  canvas.circle(100, 100, 26, 0xffffff);
+  int lit = 0;
+  for (int y = 60; y < 140; ++y)
+    for (int x = 60; x < 140; ++x) {
+      if (canvas.pixel(x, y) == 0) continue;
+      ++lit;
+      EXPECT_NEAR(std::hypot(x - 100, y - 100), 26.0, 0.75) << x << "," << y;
+    }
+  EXPECT_GT(lit, 140);
+  EXPECT_EQ(canvas.pixel(126, 100), 0xffffffu);
+  EXPECT_EQ(canvas.pixel(100, 74), 0xffffffu);
+}
+
+TEST(CanvasTest, ChangedAreasCoverWhatChangedAndNothingElse) {
+  RasterCanvas canvas;
+  canvas.take_changed_areas();
+  canvas.line(1, 432, 1240, 432, 0xff00ff);
+  auto areas = canvas.take_changed_areas();
+  ASSERT_FALSE(areas.empty());
+  EXPECT_EQ(areas.front().y, 432 / 16 * 16);
+  int width = 0;
+  for (const PixelRect& area : areas) width += area.width;
+  EXPECT_EQ(width, 1241);
+
+  canvas.line(1, 432, 1240, 432, 0xff00ff);  // the same line again changes nothing
+  EXPECT_TRUE(canvas.take_changed_areas().empty());
+  canvas.circle(-100, -100, 6, 0xffffff);  // wholly outside
+  EXPECT_TRUE(canvas.take_changed_areas().empty());
+  canvas.circle(500, 500, 3, 0xffffff);
+  areas = canvas.take_changed_areas();
+  ASSERT_EQ(areas.size(), 1u);
+  EXPECT_EQ(areas[0], (PixelRect{480, 496, 32, 16}));
+}
+
+TEST(CanvasTest, FillClearsEverything) {
+  RasterCanvas canvas;
+  canvas.circle(500, 500, 26, 0xffffff);
+  canvas.fill(0);
+  EXPECT_EQ(lit_pixels(canvas), 0);
+}
+
+}  // namespace
+}  // namespace pelmora

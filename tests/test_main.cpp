@@ -1,0 +1,12 @@
+// The tests' entry point: one application object on the offscreen platform,
+// so that no test needs a display, wherever the suite runs.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
