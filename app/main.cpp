@@ -59,6 +59,5 @@ int main(int argc, char** argv) {
   window.load();
   if (window.ended()) return window.exit_status();
   window.show();
-  const int status = application.exec();
-  return window.ended() ? window.exit_status() : status;
+  return window.run();
 }

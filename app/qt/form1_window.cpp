@@ -122,7 +122,19 @@ void Form1Window::finish(int status) {
   ended_ = true;
   exit_status_ = status;
   timer2_.stop();
-  QCoreApplication::exit(status);
+  // Queued: the application's loop ends once the handlers have unwound, and
+  // a box that reports an error can still be shown meanwhile.
+  if (running_)
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [status] { QCoreApplication::exit(status); }, Qt::QueuedConnection);
+}
+
+int Form1Window::run() {
+  if (ended_) return exit_status_;
+  running_ = true;
+  const int status = QApplication::exec();
+  running_ = false;
+  return ended_ ? exit_status_ : status;
 }
 
 void Form1Window::closeEvent(QCloseEvent* event) {

@@ -39,6 +39,9 @@ class Form1Window : public QWidget, private WindowShell {
 
   // The load event: runs Form_Load.
   void load();
+  // Runs the application's loop until the program ends; returns the exit
+  // status.
+  int run();
   bool ended() const { return ended_; }
   int exit_status() const { return exit_status_; }
 
@@ -73,6 +76,7 @@ class Form1Window : public QWidget, private WindowShell {
   QTimer timer2_;
   bool ended_ = false;
   bool in_tick_ = false;
+  bool running_ = false;
   int exit_status_ = 0;
 };
 

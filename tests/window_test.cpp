@@ -1,0 +1,126 @@
+// The window on the offscreen platform: its layout, its buttons and the exit
+// box, driven through real clicks.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include "app/qt/form1_window.h"
+#include "test_support.h"
+
+namespace pelmora::testing {
+namespace {
+
+// Answers the next message box that opens with the given button, or with
+// Escape for QMessageBox::NoButton; records its texts.
+struct BoxAnswer {
+  QString title, text;
+  bool yes_is_default = false;
+  bool answered = false;
+
+  void next(QMessageBox::StandardButton button) {
+    QTimer::singleShot(0, [this, button] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      title = box->windowTitle();
+      text = box->text();
+      yes_is_default = box->defaultButton() == box->button(QMessageBox::Yes);
+      answered = true;
+      if (button == QMessageBox::NoButton) {
+        QTest::keyClick(box, Qt::Key_Escape);
+      } else {
+        QTest::mouseClick(box->button(button), Qt::LeftButton);
+      }
+    });
+  }
+};
+
+class WindowTest : public ::testing::Test {
+ protected:
+  WindowTest() : window(clock) {
+    clock.seconds = 36000;
+    window.load();
+    window.show();
+  }
+  SettableClock clock;
+  Form1Window window;
+  BoxAnswer answer;
+};
+
+TEST_F(WindowTest, LayoutFollowsTheDesign) {
+  EXPECT_EQ(window.windowTitle(), "Pelmora10");
+  EXPECT_EQ(window.size(), QSize(1272, 976));
+  EXPECT_EQ(window.picture()->geometry(), QRect(8, 24, 1241, 921));
+  EXPECT_EQ(window.clock_mode_button()->parentWidget(), window.picture());
+  EXPECT_EQ(window.clock_mode_button()->geometry(), QRect(1112, 8, 57, 41));
+  EXPECT_EQ(window.cmd_exit_button()->geometry(), QRect(1176, 8, 57, 41));
+  EXPECT_EQ(window.clock_mode_button()->text(), "clock mode");
+  EXPECT_EQ(window.cmd_exit_button()->text(), "cmd_exit");
+  // Tab order: the picture, cmd_exit, clock_mode.
+  EXPECT_EQ(window.picture()->nextInFocusChain(), window.cmd_exit_button());
+  EXPECT_EQ(window.cmd_exit_button()->nextInFocusChain(), window.clock_mode_button());
+}
+
+TEST_F(WindowTest, ModeButtonSwitchesAndRenamesItself) {
+  QTest::mouseClick(window.clock_mode_button(), Qt::LeftButton);
+  EXPECT_EQ(window.clock_mode_button()->text(), "simulation");
+  EXPECT_FALSE(is_true(window.form().state().simulation_mode));
+  QTest::mouseClick(window.clock_mode_button(), Qt::LeftButton);
+  EXPECT_EQ(window.clock_mode_button()->text(), "clock mode");
+  EXPECT_FALSE(window.ended());
+}
+
+TEST_F(WindowTest, TimerTurnsTheChart) {
+  const int before = window.form().state().step_count.value();
+  QTest::qWait(100);
+  EXPECT_NE(window.form().state().step_count.value(), before);
+}
+
+TEST_F(WindowTest, ExitButtonAnsweredYesEndsTheProgram) {
+  answer.next(QMessageBox::Yes);
+  QTest::mouseClick(window.cmd_exit_button(), Qt::LeftButton);
+  EXPECT_TRUE(answer.answered);
+  EXPECT_EQ(answer.title, "Exit Dialog");
+  EXPECT_EQ(answer.text, "Are you sure?");
+  EXPECT_TRUE(answer.yes_is_default);
+  EXPECT_TRUE(window.ended());
+  EXPECT_EQ(window.exit_status(), 0);
+  // Nothing runs after the end.
+  const int steps = window.form().state().step_count.value();
+  QTest::qWait(60);
+  EXPECT_EQ(window.form().state().step_count.value(), steps);
+}
+
+TEST_F(WindowTest, ExitButtonAnsweredNoOrEscapeKeepsRunning) {
+  for (const auto button : {QMessageBox::No, QMessageBox::Cancel, QMessageBox::NoButton}) {
+    answer.next(button);
+    QTest::mouseClick(window.cmd_exit_button(), Qt::LeftButton);
+    EXPECT_TRUE(answer.answered);
+    EXPECT_FALSE(window.ended());
+  }
+  const int steps = window.form().state().step_count.value();
+  QTest::qWait(60);
+  EXPECT_NE(window.form().state().step_count.value(), steps);
+}
+
+TEST_F(WindowTest, CloseRequestAsksToo) {
+  answer.next(QMessageBox::No);
+  EXPECT_FALSE(window.close());
+  EXPECT_TRUE(answer.answered);
+  EXPECT_TRUE(window.isVisible());
+  answer.next(QMessageBox::Yes);
+  EXPECT_TRUE(window.close());
+  EXPECT_TRUE(window.ended());
+}
+
+TEST_F(WindowTest, ClickOnThePictureRedraws) {
+  const float end = window.form().state().redraw_end_time;
+  clock.seconds = 36010;
+  QTest::mouseClick(window.picture(), Qt::LeftButton, {}, QPoint(300, 300));
+  EXPECT_GT(window.form().state().redraw_end_time, end);
+}
+
+}  // namespace
+}  // namespace pelmora::testing
