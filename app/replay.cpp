@@ -75,8 +75,12 @@ bool Replay::deliver(const ScriptEvent& event, std::FILE* errors) {
 
 int Replay::run(const std::vector<ScriptEvent>& script, std::FILE* errors) {
   if (!dispatch([this] { form_.Form_Load(); }, errors)) return status_;
+  return play(script, errors);
+}
+
+int Replay::play(const std::vector<ScriptEvent>& script, std::FILE* errors) {
   for (const ScriptEvent& event : script)
-    if (!deliver(event, errors)) break;
+    if (over_ || !deliver(event, errors)) break;
   return status_;
 }
 

@@ -47,6 +47,8 @@ class Replay {
  public:
   Replay(DrawingSurface& picture, const LocalMoment& start, OperationLog* log);
   int run(const std::vector<ScriptEvent>& script, std::FILE* errors);
+  // More events after a run, while the program has not ended.
+  int play(const std::vector<ScriptEvent>& script, std::FILE* errors);
 
   Form1& form() { return form_; }
   VirtualClock& clock() { return clock_; }
