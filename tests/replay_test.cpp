@@ -119,6 +119,28 @@ TEST(ReplayTest, PendingAnswerIsReplacedAndUsedUp) {
                                              "msgbox \"Are you sure?\" \"Exit Dialog\" 35 7"}));
 }
 
+// A picture whose circles fail, as a failed drawing operation would.
+class FailingPicture : public Picture {
+ public:
+  using Picture::Picture;
+  void circle(Single, Single, Single, Colour) override { throw RuntimeError(5, "Invalid procedure call or argument"); }
+};
+
+TEST(ReplayTest, RunTimeErrorIsReportedAndEndsTheRun) {
+  RecordedOperations log;
+  FailingPicture picture(nullptr, &log);
+  Replay replay(picture, moment("2026-12-07 10:00"), &log);
+  std::FILE* errors = std::tmpfile();
+  EXPECT_EQ(replay.run(script("tick tick"), errors), 1);
+  EXPECT_EQ(trace_line(log.operations.back()), "error 5 \"Invalid procedure call or argument\"");
+  std::rewind(errors);
+  char line[128] = {};
+  ASSERT_NE(std::fgets(line, sizeof line, errors), nullptr);
+  EXPECT_STREQ(line, "Run-time error '5': Invalid procedure call or argument\n");
+  std::fclose(errors);
+  EXPECT_EQ(replay.clock().moment().milliseconds, 36'000'000);  // the load failed: no tick ran
+}
+
 TEST(ReplayTest, DateMovesOnAtMidnight) {
   LocalMoment m = moment("2024-02-28 23:59:59.990");
   m.advance(15);
