@@ -2,6 +2,7 @@
 // options a headless run that writes a trace and a picture.
 #include <QApplication>
 #include <QGuiApplication>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -11,6 +12,7 @@
 #include "app/options.h"
 #include "app/qt/form1_window.h"
 #include "app/qt/headless_run.h"
+#include "app/qt/session.h"
 
 namespace {
 
@@ -59,5 +61,16 @@ int main(int argc, char** argv) {
   window.load();
   if (window.ended()) return window.exit_status();
   window.show();
-  return window.run();
+  end_on_signals([&window] { window.end_now(); });
+  const auto started = std::chrono::steady_clock::now();
+  const int status = window.run();
+  if (options.stats) {
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    std::fprintf(stderr,
+                 "pelmora: %ld timer ticks and %ld redraw passes in %.1f s (%.1f ticks, %.1f passes per second); "
+                 "first chart shown %.0f ms after start\n",
+                 window.ticks_handled(), window.redraw_passes(), seconds, window.ticks_handled() / seconds,
+                 window.redraw_passes() / seconds, window.first_chart_shown() * 1000);
+  }
+  return status;
 }

@@ -145,6 +145,8 @@ std::variant<Options, std::string> parse_options(const std::vector<std::string>&
 
     if (name == "--help" || name == "-h") {
       options.help = true;
+    } else if (name == "--stats") {
+      options.stats = true;
     } else if (name == "--version") {
       options.version = true;
     } else if (name == "--at") {
@@ -202,6 +204,8 @@ std::string usage_text() {
          "  --trace FILE       headless; write every drawing and window operation to FILE (- for\n"
          "                     standard output), one a line\n"
          "  --snapshot FILE    headless; after the script write the picture area to FILE as PNG\n"
+         "  --stats            in the window: at the end, print the timer ticks and redraw passes\n"
+         "                     per second and how soon the first chart was shown\n"
          "  --help, --version\n"
          "\n"
          "Exit status: 0 done, 1 run-time error, 2 bad command line.\n";

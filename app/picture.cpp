@@ -45,9 +45,11 @@ void Picture::circle(Single x, Single y, Single radius, Colour colour) {
 }
 
 void Picture::print(std::string_view text) {
-  Operation op{.kind = Operation::Kind::print, .x1 = x_, .y1 = y_, .colour = fore_};
-  op.text = text;
-  record(op);
+  if (log_ != nullptr) {
+    Operation op{.kind = Operation::Kind::print, .x1 = x_, .y1 = y_, .colour = fore_};
+    op.text = text;
+    log_->record(op);
+  }
   if (canvas_ != nullptr) canvas_->text(x_, y_, text, fore_, back_);
 }
 

@@ -3,9 +3,12 @@
 // blitter, with a record of the screen areas whose pixels really changed.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "picture.h"
@@ -24,7 +27,7 @@ struct TextInk {
 class TextRenderer {
  public:
   virtual ~TextRenderer() = default;
-  virtual const TextInk& render(std::string_view text) = 0;
+  virtual TextInk render(std::string_view text) = 0;
 };
 
 struct PixelRect {
@@ -59,7 +62,34 @@ class RasterCanvas : public PixelCanvas {
   static constexpr int kTilesAcross = (kPictureWidth + kTileWidth - 1) / kTileWidth;
   static constexpr int kTilesDown = (kPictureHeight + kTileHeight - 1) / kTileHeight;
 
+  // A printed text ready to copy: its cells' pixels row by row, and the
+  // ink that overhangs the cells (drawn without background).
+  struct PrintedBlock {
+    int width = 0;
+    std::vector<std::uint32_t> pixels;
+    std::vector<std::pair<int, int>> overhang;
+  };
+  // Texts are looked up by view, without building a string each time.
+  struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+  };
+
+  // The text last printed at a place, and the change count of the tiles it
+  // covers just after: the same text printed there again over unchanged
+  // tiles is already on the picture.
+  struct PrintMemo {
+    std::uint64_t place = ~std::uint64_t{0};  // left and top of the print
+    int right = 0;  // the last column the print may have touched
+    Colour fore = 0, back = 0;
+    std::uint64_t tile_changes = 0;
+    std::string text;
+  };
+
   static std::size_t index(int x, int y) { return static_cast<std::size_t>(y) * kPictureWidth + x; }
+  std::uint64_t tile_changes(int x1, int y1, int x2, int y2) const;
+  const PrintedBlock& printed_block(std::string_view text, Colour fore, Colour back);
+  const std::vector<std::pair<int, int>>& circle_outline(int radius);
   void plot(int x, int y, std::uint32_t value);
   void horizontal(int x1, int x2, int y, std::uint32_t value);
   void vertical(int x, int y1, int y2, std::uint32_t value);
@@ -67,8 +97,15 @@ class RasterCanvas : public PixelCanvas {
   void mark_changed(int x1, int y1, int x2, int y2);
 
   TextRenderer* text_renderer_;
+  std::unordered_map<std::string, PrintedBlock, TextHash, std::equal_to<>> printed_blocks_;
+  Colour blocks_fore_ = 0, blocks_back_ = 0;
+  std::unordered_map<int, std::vector<std::pair<int, int>>> circle_outlines_;
   std::vector<std::uint32_t> pixels_;
   std::vector<std::uint8_t> changed_tiles_;
+  std::vector<std::uint32_t> tile_change_counts_;
+  // Direct-mapped by place: a handful of lines of memory to look at, where
+  // a collision only costs the full comparison.
+  std::array<PrintMemo, 256> print_memos_;
   bool any_changed_ = false;
 };
 

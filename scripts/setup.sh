@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need, from the distribution's
-# packages. Quiet and quick when everything is there already.
+# packages. Quiet and quick when everything is there already. With --bench,
+# also what the desktop measurements need (a virtual X server, a mouse
+# driver, valgrind and GNU time).
 set -euo pipefail
 
 packages=(
@@ -8,6 +10,9 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
 )
+if [[ "${1:-}" == "--bench" ]]; then
+  packages+=(xvfb xauth xdotool valgrind time)
+fi
 
 if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
   echo "setup: this system has no apt-get/dpkg; install by hand: a C++20 compiler, CMake 3.25+, Qt 6 Widgets," \

@@ -72,6 +72,23 @@ TEST(CanvasTest, ShorterNumberCoversTheLongerOne) {
     for (int x = 0; x < over.width(); ++x) ASSERT_EQ(over.pixel(x, y), fresh.pixel(x, y)) << x << "," << y;
 }
 
+TEST(CanvasTest, ReprintRestoresWhatWasDrawnOverTheText) {
+  FontTextRenderer renderer;
+  RasterCanvas canvas(&renderer), fresh(&renderer);
+  canvas.text(1072, 128, " 56 ", 0xff00ff, 0);
+  canvas.take_changed_areas();
+  canvas.text(1072, 128, " 56 ", 0xff00ff, 0);  // unchanged: nothing to show
+  EXPECT_TRUE(canvas.take_changed_areas().empty());
+  canvas.circle(1080, 136, 6, 0xffffff);  // something crosses the text
+  canvas.line(1060, 140, 1120, 140, 0x0000ff);
+  canvas.text(1072, 128, " 56 ", 0xff00ff, 0);
+  fresh.line(1060, 140, 1120, 140, 0x0000ff);
+  fresh.circle(1080, 136, 6, 0xffffff);
+  fresh.text(1072, 128, " 56 ", 0xff00ff, 0);
+  for (int y = 100; y < 160; ++y)
+    for (int x = 1040; x < 1140; ++x) ASSERT_EQ(canvas.pixel(x, y), fresh.pixel(x, y)) << x << "," << y;
+}
+
 TEST(CanvasTest, EraseTwoPixelsLeftRemovesEveryCircleOfTheChart) {
   for (const int radius : {1, 3, 4, 6, 11, 26}) {
     for (const double y : {432.0, 540.1, 323.9, 0.0, 920.5}) {

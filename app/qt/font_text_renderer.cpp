@@ -10,7 +10,6 @@ namespace pelmora {
 
 namespace {
 
-constexpr std::size_t kCacheLimit = 4096;
 // Room to the right of the cells for ink that overhangs its advance.
 constexpr int kOverhang = 4;
 
@@ -36,11 +35,7 @@ QFont picture_font() {
 
 FontTextRenderer::FontTextRenderer() : font_(picture_font()), ascent_(QFontMetrics(font_).ascent()) {}
 
-const TextInk& FontTextRenderer::render(std::string_view text) {
-  const std::string key(text);
-  if (const auto found = cache_.find(key); found != cache_.end()) return found->second;
-  if (cache_.size() >= kCacheLimit) cache_.clear();
-
+TextInk FontTextRenderer::render(std::string_view text) {
   const QString qtext = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
   TextInk ink;
   ink.cells_width = std::max(QFontMetrics(font_).horizontalAdvance(qtext),
@@ -59,7 +54,7 @@ const TextInk& FontTextRenderer::render(std::string_view text) {
     const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
     for (int x = 0; x < ink.width; ++x) ink.ink[static_cast<std::size_t>(y) * ink.width + x] = qAlpha(line[x]) != 0;
   }
-  return cache_.emplace(key, std::move(ink)).first->second;
+  return ink;
 }
 
 }  // namespace pelmora

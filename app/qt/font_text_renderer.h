@@ -1,9 +1,8 @@
-// Lays out the picture's texts in the shipped font, once per distinct text.
+// Lays out the picture's texts in the shipped font (the canvas keeps what
+// it has laid out).
 #pragma once
 
 #include <QFont>
-#include <string>
-#include <unordered_map>
 
 #include "app/raster_canvas.h"
 
@@ -16,14 +15,11 @@ QFont picture_font();
 class FontTextRenderer : public TextRenderer {
  public:
   FontTextRenderer();
-  const TextInk& render(std::string_view text) override;
+  TextInk render(std::string_view text) override;
 
  private:
   QFont font_;
   int ascent_;
-  // Texts repeat from pass to pass; the few that change (numbers) are
-  // bounded, and the cache is dropped whole if it ever grows large.
-  std::unordered_map<std::string, TextInk> cache_;
 };
 
 }  // namespace pelmora

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <cstdio>
 
+#include "app/qt/session.h"
+
 namespace pelmora {
 
 namespace {
@@ -45,6 +47,10 @@ void PictureWidget::show_changes() {
 void PictureWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   for (const QRect& rect : event->region()) painter.drawImage(rect.topLeft(), image_, rect);
+  if (!painted_) {
+    painted_ = true;
+    if (on_first_paint) on_first_paint();
+  }
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* event) {
@@ -82,6 +88,7 @@ Form1Window::Form1Window(Clock& clock)
   setTabOrder(cmd_exit_, clock_mode_);
 
   picture1_->on_click = [this] { dispatch([this] { form_.picture1_click(); }); };
+  picture1_->on_first_paint = [this] { first_chart_shown_ = seconds_since_process_start(); };
   QObject::connect(clock_mode_, &QPushButton::clicked, this, [this] { dispatch([this] { form_.clock_mode_Click(); }); });
   QObject::connect(cmd_exit_, &QPushButton::clicked, this, [this] { dispatch([this] { form_.cmd_exit_Click(); }); });
   timer2_.setTimerType(Qt::PreciseTimer);
@@ -97,6 +104,7 @@ void Form1Window::timer_tick() {
   // is dropped.
   if (in_tick_) return;
   in_tick_ = true;
+  ++ticks_handled_;
   dispatch([this] { form_.Timer2_Timer(); });
   in_tick_ = false;
 }
@@ -204,6 +212,7 @@ Integer Form1Window::message_box(std::string_view prompt, Integer style, std::st
 void Form1Window::end_program() { throw ProgramEnded{}; }
 
 void Form1Window::yield() {
+  ++redraw_passes_;  // every pass ends in its one yield
   picture1_->show_changes();
   QCoreApplication::processEvents();
   // The program ended in a handler that ran meanwhile: nothing of the

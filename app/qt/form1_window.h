@@ -20,6 +20,7 @@ class PictureWidget : public QWidget {
   // Schedules a repaint of the areas that changed since the last call.
   void show_changes();
   std::function<void()> on_click;
+  std::function<void()> on_first_paint;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -30,6 +31,7 @@ class PictureWidget : public QWidget {
   RasterCanvas& canvas_;
   QImage image_;  // shares the canvas's pixels
   bool pressed_ = false;
+  bool painted_ = false;
 };
 
 class Form1Window : public QWidget, private WindowShell {
@@ -43,6 +45,14 @@ class Form1Window : public QWidget, private WindowShell {
   // status.
   int run();
   bool ended() const { return ended_; }
+  // Ends the program from outside (a signal), as Yes in the exit box does.
+  void end_now() { finish(0); }
+
+  // What the run did: timer ticks handled, redraw passes, and when the
+  // first chart was on the screen (seconds since the process started).
+  long ticks_handled() const { return ticks_handled_; }
+  long redraw_passes() const { return redraw_passes_; }
+  double first_chart_shown() const { return first_chart_shown_; }
   int exit_status() const { return exit_status_; }
 
   QPushButton* clock_mode_button() const { return clock_mode_; }
@@ -77,6 +87,9 @@ class Form1Window : public QWidget, private WindowShell {
   bool ended_ = false;
   bool in_tick_ = false;
   bool running_ = false;
+  long ticks_handled_ = 0;
+  long redraw_passes_ = 0;
+  double first_chart_shown_ = 0;
   int exit_status_ = 0;
 };
 

@@ -1,0 +1,58 @@
+#include "session.h"
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QSocketNotifier>
+#include <csignal>
+#include <ctime>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace pelmora {
+
+namespace {
+
+int signal_pipe[2] = {-1, -1};
+
+void on_signal(int) {
+  const char byte = 1;
+  [[maybe_unused]] const auto written = write(signal_pipe[1], &byte, 1);
+}
+
+}  // namespace
+
+void end_on_signals(std::function<void()> handler) {
+  // The signal handler only writes a byte; the event loop reads it and
+  // ends the program the ordinary way.
+  if (socketpair(AF_UNIX, SOCK_STREAM, 0, signal_pipe) != 0) return;
+  auto* notifier = new QSocketNotifier(signal_pipe[0], QSocketNotifier::Read);
+  QObject::connect(notifier, &QSocketNotifier::activated, notifier, [handler = std::move(handler)] {
+    char byte = 0;
+    [[maybe_unused]] const auto got = read(signal_pipe[0], &byte, 1);
+    handler();
+  });
+  struct sigaction action {};
+  action.sa_handler = on_signal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGINT, &action, nullptr);
+}
+
+double seconds_since_process_start() {
+  std::ifstream in("/proc/self/stat");
+  std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // Field 22, counted after the command name in parentheses.
+  std::istringstream fields(stat.substr(stat.rfind(')') + 2));
+  std::string field;
+  for (int i = 3; i <= 22 && fields >> field; ++i) {
+  }
+  const double started = std::stod(field) / static_cast<double>(sysconf(_SC_CLK_TCK));
+  timespec now{};
+  clock_gettime(CLOCK_BOOTTIME, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9 - started;
+}
+
+}  // namespace pelmora

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Measures the sky clock: the redraw pass (Google Benchmark, and
+# instructions under callgrind), the window under a virtual X server (CPU,
+# steps per second, start-up, memory) and the memory of a long headless run.
+# DURATION (seconds, default 60) sets how long each window mode is measured.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh --bench
+duration=${DURATION:-60}
+build=build/bench
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPELMORA_TESTS=OFF -DPELMORA_BENCHMARKS=ON >/dev/null
+cmake --build "$build" -j2 >/dev/null
+program="$build/pelmora"
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+
+echo "== Machine"
+echo "$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
+
+echo "== Redraw pass (median of 10 repetitions)"
+"$build/bench/pelmora_bench" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
+  --benchmark_filter='Fast|Plain' 2>/dev/null | grep -E 'median|times faster'
+
+echo "== Instructions per redraw pass (callgrind, simulation mode, headless)"
+instructions() {
+  valgrind --tool=callgrind --callgrind-out-file="$work/callgrind.out" "$program" --at "2026-12-07 06:00" \
+    --snapshot "$work/pass.png" ${1:+--script "$1"} 2>&1 | sed -n 's/.*Collected : *\([0-9]*\).*/\1/p'
+}
+base=$(instructions "")
+more=$(instructions "tick*1000")
+echo "$(( (more - base) / 1000 )) instructions per pass"
+
+echo "== Memory of 100,000 headless simulation steps"
+rss() { /usr/bin/time -f %M "$program" --at "2026-12-07 06:00" --snapshot "$work/rss.png" --script "$1" 2>&1 >/dev/null | tail -1; }
+small=$(rss "tick*1000")
+large=$(rss "tick*100000")
+echo "peak resident set: ${small} KiB after 1,000 steps, ${large} KiB after 100,000 steps (growth $((large - small)) KiB)"
+
+echo "== Window under Xvfb, ${duration} s per mode"
+display=:$(( 90 + RANDOM % 100 ))
+Xvfb "$display" -screen 0 1400x1100x24 -nolisten tcp >/dev/null 2>&1 &
+sleep 1
+export DISPLAY=$display
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+measure() {  # $1: mode name; $2: "click" to switch to clock mode first
+  DISPLAY=$display "$program" --stats 2>"$work/stats" &
+  local pid=$!
+  sleep 2
+  if [[ "$2" == click ]]; then
+    local window
+    window=$(xdotool search --sync --name '^Pelmora10$' | head -1)
+    xdotool mousemove --window "$window" 1148 52 click 1
+    sleep 1
+  fi
+  local before after
+  before=$(cpu_ticks "$pid")
+  sleep "$duration"
+  after=$(cpu_ticks "$pid")
+  local rss_kib
+  rss_kib=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
+  kill -TERM "$pid"
+  wait "$pid" || true
+  local hz
+  hz=$(getconf CLK_TCK)
+  echo "$1: CPU $(awk -v t=$((after - before)) -v hz="$hz" -v d="$duration" 'BEGIN {printf "%.2f", 100 * t / hz / d}') % of one core, resident $((rss_kib / 1024)) MB"
+  sed 's/^pelmora: /  /' "$work/stats"
+}
+measure "simulation mode" none
+measure "clock mode" click
