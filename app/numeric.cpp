@@ -110,8 +110,7 @@ std::string number_text(double value) {
   if (value == 0.0) return "0";
   // Seven significant digits, correctly rounded: "d.dddddde+XX".
   char buffer[40];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::abs(value),
-                                    std::chars_format::scientific, 6);
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::abs(value), std::chars_format::scientific, 6);
   const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
   const std::size_t e_at = scientific.find('e');
   std::string digits;

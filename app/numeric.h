@@ -16,19 +16,18 @@ namespace pelmora {
 // handler boundary, the program. It carries the platform's error number.
 class RuntimeError : public std::runtime_error {
  public:
-  RuntimeError(int number, const std::string& message)
-      : std::runtime_error(message), number_(number) {}
+  RuntimeError(int number, const std::string& message) : std::runtime_error(message), number_(number) {}
   int number() const { return number_; }
 
  private:
   int number_;
 };
 
-[[noreturn]] void raise_invalid_argument();     // 5
-[[noreturn]] void raise_overflow();             // 6 "Overflow"
+[[noreturn]] void raise_invalid_argument();        // 5
+[[noreturn]] void raise_overflow();                // 6 "Overflow"
 [[noreturn]] void raise_subscript_out_of_range();  // 9
-[[noreturn]] void raise_division_by_zero();     // 11
-[[noreturn]] void raise_type_mismatch();        // 13
+[[noreturn]] void raise_division_by_zero();        // 11
+[[noreturn]] void raise_type_mismatch();           // 13
 
 // A 16-bit signed Integer whose every sum, difference and product is
 // checked: a result outside -32768..32767 raises "Overflow".

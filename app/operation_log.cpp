@@ -36,8 +36,8 @@ std::string trace_line(const Operation& op) {
     case Kind::back:
       return "back " + hex_colour(op.colour);
     case Kind::line:
-      return "line " + coordinate(op.x1) + " " + coordinate(op.y1) + " " + coordinate(op.x2) + " " +
-             coordinate(op.y2) + " " + hex_colour(op.colour);
+      return "line " + coordinate(op.x1) + " " + coordinate(op.y1) + " " + coordinate(op.x2) + " " + coordinate(op.y2) +
+             " " + hex_colour(op.colour);
     case Kind::circle:
       return "circle " + coordinate(op.x1) + " " + coordinate(op.y1) + " " + coordinate(op.x2) + " " +
              hex_colour(op.colour);

@@ -15,8 +15,8 @@ struct Operation {
   // Pixel coordinates: line x1 y1 x2 y2; circle x y radius; print x y.
   Single x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   Colour colour = 0;
-  int number = 0;     // scale mode, interval, message-box style or error number
-  int answer = 0;     // message-box answer
+  int number = 0;      // scale mode, interval, message-box style or error number
+  int answer = 0;      // message-box answer
   std::string text{};  // printed text, caption, prompt or error message
   std::string name{};  // button name or message-box title
 

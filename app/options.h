@@ -28,7 +28,7 @@ struct Options {
   std::vector<ScriptEvent> script;
   std::optional<std::string> trace_file;     // "-" is standard output
   std::optional<std::string> snapshot_file;  // a .png
-  bool stats = false;  // the window reports its ticks, passes and start-up time at the end
+  bool stats = false;                        // the window reports its ticks, passes and start-up time at the end
   bool help = false;
   bool version = false;
 };

@@ -2,13 +2,9 @@
 
 namespace pelmora {
 
-Single Picture::to_pixels_x(Single x) const {
-  return mode_ == kCharacterUnits ? sng(double(x) * kCellWidth) : x;
-}
+Single Picture::to_pixels_x(Single x) const { return mode_ == kCharacterUnits ? sng(double(x) * kCellWidth) : x; }
 
-Single Picture::to_pixels_y(Single y) const {
-  return mode_ == kCharacterUnits ? sng(double(y) * kCellHeight) : y;
-}
+Single Picture::to_pixels_y(Single y) const { return mode_ == kCharacterUnits ? sng(double(y) * kCellHeight) : y; }
 
 void Picture::record(const Operation& op) {
   if (log_ != nullptr) log_->record(op);

@@ -200,8 +200,8 @@ void RasterCanvas::text(double x, double y, std::string_view text, Colour fore, 
   const int x1 = std::max(left, 0), y1 = std::max(top, 0);
   const int y2 = std::min(top + kCellHeight, kPictureHeight) - 1;
   if (x1 >= kPictureWidth || y1 > y2) return;
-  const auto place = (static_cast<std::uint64_t>(static_cast<std::uint32_t>(left)) << 32) |
-                     static_cast<std::uint32_t>(top);
+  const auto place =
+      (static_cast<std::uint64_t>(static_cast<std::uint32_t>(left)) << 32) | static_cast<std::uint32_t>(top);
   PrintMemo& memo = print_memos_[(place * 0x9e3779b97f4a7c15u) >> 56];
   if (memo.place == place && memo.text == text && memo.fore == fore && memo.back == back &&
       memo.tile_changes == tile_changes(x1, y1, memo.right, y2))
@@ -248,8 +248,8 @@ std::vector<PixelRect> RasterCanvas::take_changed_areas() {
       const int start = tx;
       while (tx < kTilesAcross && row[tx] != 0) row[tx++] = 0;
       const int x = start * kTileWidth, y = ty * kTileHeight;
-      areas.push_back({x, y, std::min(tx * kTileWidth, kPictureWidth) - x,
-                       std::min(y + kTileHeight, kPictureHeight) - y});
+      areas.push_back(
+          {x, y, std::min(tx * kTileWidth, kPictureWidth) - x, std::min(y + kTileHeight, kPictureHeight) - y});
     }
   }
   any_changed_ = false;

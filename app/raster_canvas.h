@@ -80,7 +80,7 @@ class RasterCanvas : public PixelCanvas {
   // tiles is already on the picture.
   struct PrintMemo {
     std::uint64_t place = ~std::uint64_t{0};  // left and top of the print
-    int right = 0;  // the last column the print may have touched
+    int right = 0;                            // the last column the print may have touched
     Colour fore = 0, back = 0;
     std::uint64_t tile_changes = 0;
     std::string text;

@@ -17,8 +17,8 @@ struct FormState {
   Integer button_state;     // toggle flag of the clock_mode button
   Integer level;            // y pixel of the chart's baseline
   Single pi = 0;
-  Colour fore_colour = 0;  // foreground colour and colour of the chart's marks
-  Colour back_colour = 0;  // background and erasing colour
+  Colour fore_colour = 0;      // foreground colour and colour of the chart's marks
+  Colour back_colour = 0;      // background and erasing colour
   Single update_interval = 0;  // seconds between two chart updates in clock mode
   Integer update_number;       // scheduled updates since schedule_start, plus one
   Single schedule_start = 0;   // origin of the update schedule

@@ -21,7 +21,9 @@ namespace {
 template <typename Canvas>
 struct Sky {
   explicit Sky(std::unique_ptr<Canvas> pixels)
-      : canvas(std::move(pixels)), picture(canvas.get(), nullptr), clock(LocalMoment{2026, 12, 7, 21'600'000}),
+      : canvas(std::move(pixels)),
+        picture(canvas.get(), nullptr),
+        clock(LocalMoment{2026, 12, 7, 21'600'000}),
         form(picture, clock, shell) {
     form.Form_Load();
   }
@@ -96,8 +98,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
     const auto fast = times_.find("BM_RedrawPass_Fast");
     const auto plain = times_.find("BM_RedrawPass_PlainQPainter");
     if (fast != times_.end() && plain != times_.end() && fast->second > 0)
-      std::printf("plain QPainter pass %.1f us, fast pass %.1f us: %.1f times faster\n", plain->second,
-                  fast->second, plain->second / fast->second);
+      std::printf("plain QPainter pass %.1f us, fast pass %.1f us: %.1f times faster\n", plain->second, fast->second,
+                  plain->second / fast->second);
   }
 
  private:

@@ -30,8 +30,7 @@ void Form1::picture1_click() {
     const bool long_tick = sng(double(tenths) - Int(tenths)) == 0;
     const Integer above = long_tick ? 12 : 6;
     const Integer below = long_tick ? 13 : 7;
-    Picture1.line(sgl(st.tick_x - 2), sgl(st.level - above), sgl(st.tick_x - 2), sgl(st.level + below),
-                  erase_colour);
+    Picture1.line(sgl(st.tick_x - 2), sgl(st.level - above), sgl(st.tick_x - 2), sgl(st.level + below), erase_colour);
     Picture1.line(sgl(st.tick_x), sgl(st.level - above), sgl(st.tick_x), sgl(st.level + below), st.fore_colour);
   }
 

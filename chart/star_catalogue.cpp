@@ -69,8 +69,8 @@ constexpr std::array kRows = {
 std::span<const catalogue_row> star_catalogue_rows() { return kRows; }
 
 std::span<const catalogue_row> star_catalogue(Integer label) {
-  const auto first = std::find_if(kRows.begin(), kRows.end(),
-                                  [&](const catalogue_row& row) { return row.label == label.value(); });
+  const auto first =
+      std::find_if(kRows.begin(), kRows.end(), [&](const catalogue_row& row) { return row.label == label.value(); });
   const auto last =
       std::find_if(first, kRows.end(), [&](const catalogue_row& row) { return row.label != label.value(); });
   return {first, last};

@@ -16,11 +16,11 @@ struct LoadCase {
 
 TEST(LoadTest, SolarAndChartAnglesOfTheWorkedDays) {
   const LoadCase cases[] = {
-      {"01-01-2026", 0, 281, 141},     // day 1: 11.53 degrees, minus 90, plus 360
-      {"03-21-2026", 0, 359, 219},     // day 80: 89.45 degrees
-      {"03-22-2026", 86200, 360, 219}, // 360 + 359 - 140 = 579, less 360
-      {"07-01-2026", 9600, 100, 360},  // a sum of exactly 140 gives 360, never 0
-      {"12-31-2024", 43200, 280, 320}, // day 366 of a leap year: 370.5 degrees
+      {"01-01-2026", 0, 281, 141},      // day 1: 11.53 degrees, minus 90, plus 360
+      {"03-21-2026", 0, 359, 219},      // day 80: 89.45 degrees
+      {"03-22-2026", 86200, 360, 219},  // 360 + 359 - 140 = 579, less 360
+      {"07-01-2026", 9600, 100, 360},   // a sum of exactly 140 gives 360, never 0
+      {"12-31-2024", 43200, 280, 320},  // day 366 of a leap year: 370.5 degrees
   };
   for (const LoadCase& c : cases) {
     Rig rig;
@@ -39,11 +39,10 @@ TEST(LoadTest, FirstLoadPrintsHeaderErrorValueAndSolarAngle) {
   rig.form.Form_Load();
   const auto lines = trace_lines(rig.take());
   const std::vector<std::string> head(lines.begin(), lines.begin() + 8);
-  EXPECT_EQ(head, (std::vector<std::string>{
-                      "fore ff00ff", "back 000000", "interval 15", "cls",
-                      "print 16 16 \"kelvarin chart northern hemisphere\"",
-                      "print 16 48 \" .12 minutes log in error\"", "print 992 800 \" 256 \"",
-                      "print 1072 800 \"solar\""}));
+  EXPECT_EQ(head, (std::vector<std::string>{"fore ff00ff", "back 000000", "interval 15", "cls",
+                                            "print 16 16 \"kelvarin chart northern hemisphere\"",
+                                            "print 16 48 \" .12 minutes log in error\"", "print 992 800 \" 256 \"",
+                                            "print 1072 800 \"solar\""}));
   EXPECT_EQ(rig.st().time_angle, 90.0f);
   EXPECT_EQ(rig.st().time_degrees.value(), 90);
   EXPECT_TRUE(is_true(rig.st().simulation_mode));
@@ -106,8 +105,8 @@ struct CalendarCase {
 
 TEST(CalendarTest, LeapYearsAndDaysBeforeTheMonth) {
   const CalendarCase cases[] = {
-      {"2000", 3, 366, 60}, {"1900", 3, 365, 59}, {"2100", 3, 365, 59}, {"2024", 3, 366, 60},
-      {"2023", 3, 365, 59}, {"2024", 2, 366, 31}, {"2024", 1, 366, 0},  {"2023", 10, 365, 273},
+      {"2000", 3, 366, 60},   {"1900", 3, 365, 59},   {"2100", 3, 365, 59}, {"2024", 3, 366, 60},
+      {"2023", 3, 365, 59},   {"2024", 2, 366, 31},   {"2024", 1, 366, 0},  {"2023", 10, 365, 273},
       {"2024", 12, 366, 335}, {"2023", 12, 365, 334},
   };
   for (const CalendarCase& c : cases) {
@@ -123,7 +122,7 @@ TEST(CalendarTest, LeapYearsAndDaysBeforeTheMonth) {
 
 TEST(CalendarTest, DayOfYearOfTheEdgeDates) {
   const std::pair<const char*, int> cases[] = {
-      {"03-01-2024", 61}, {"03-01-2023", 60}, {"12-31-2023", 365},
+      {"03-01-2024", 61},  {"03-01-2023", 60},  {"12-31-2023", 365},
       {"12-31-2024", 366}, {"10-01-2023", 274}, {"02-29-2024", 60},
   };
   for (const auto& [date, day_of_year] : cases) {

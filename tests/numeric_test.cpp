@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <cmath>
+#include <functional>
 
 namespace pelmora {
 namespace {
@@ -23,7 +23,11 @@ TEST(IntegerTest, EverySumDifferenceAndProductIsChecked) {
   EXPECT_EQ(error_number([] { (void)(Integer(-32768) - 1); }), 6);
   EXPECT_EQ(error_number([] { (void)(Integer(200) * 200); }), 6);
   EXPECT_EQ(error_number([] { (void)-Integer(-32768); }), 6);
-  EXPECT_EQ(error_number([] { Integer i = 32760; i += 8; }), 6);
+  EXPECT_EQ(error_number([] {
+              Integer i = 32760;
+              i += 8;
+            }),
+            6);
   EXPECT_EQ((Integer(-32767) - 1).value(), -32768);
   EXPECT_EQ(error_number([] { (void)Integer(40000); }), 6);
 }

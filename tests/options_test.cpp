@@ -52,23 +52,47 @@ TEST(OptionsTest, MomentsInEveryForm) {
 }
 
 TEST(OptionsTest, MomentsThatAreNotRealAreRefused) {
-  for (const char* text : {"2026-02-29", "2100-02-29", "2026-12-07 24:00", "2026-12-07 23:60", "2026-12-07 12:00:60",
-                           "2026-13-01", "2026-00-10", "2026-12-00", "2026-04-31", "0999-12-31", "10000-01-01",
-                           "2026-12-07 06:00:30.1234", "2026-12-07 06:00:30.", "2026-12-07 6:00", "2026-12-07x06:00",
-                           "2026/12/07", "", "2026-12-07 06:00 ", "+026-12-07", "2026-12-07 06:00:3"}) {
+  for (const char* text : {"2026-02-29",
+                           "2100-02-29",
+                           "2026-12-07 24:00",
+                           "2026-12-07 23:60",
+                           "2026-12-07 12:00:60",
+                           "2026-13-01",
+                           "2026-00-10",
+                           "2026-12-00",
+                           "2026-04-31",
+                           "0999-12-31",
+                           "10000-01-01",
+                           "2026-12-07 06:00:30.1234",
+                           "2026-12-07 06:00:30.",
+                           "2026-12-07 6:00",
+                           "2026-12-07x06:00",
+                           "2026/12/07",
+                           "",
+                           "2026-12-07 06:00 ",
+                           "+026-12-07",
+                           "2026-12-07 06:00:3"}) {
     EXPECT_FALSE(parse_moment(text).has_value()) << text;
   }
 }
 
 TEST(OptionsTest, ScriptWords) {
   using Kind = ScriptEvent::Kind;
-  const Options options = parsed({"--script", "tick tick*3  wait:2.5 click:clock_mode click:cmd_exit click:picture1 "
-                                              "close answer:yes answer:no answer:cancel wait:0"});
+  const Options options = parsed({"--script",
+                                  "tick tick*3  wait:2.5 click:clock_mode click:cmd_exit click:picture1 "
+                                  "close answer:yes answer:no answer:cancel wait:0"});
   EXPECT_TRUE(options.headless);
-  const std::vector<ScriptEvent> expected = {
-      {Kind::tick, 1, 0, 0},  {Kind::tick, 3, 0, 0},   {Kind::wait, 1, 2500, 0},      {Kind::click_clock_mode},
-      {Kind::click_cmd_exit}, {Kind::click_picture1}, {Kind::close},                 {Kind::answer, 1, 0, 6},
-      {Kind::answer, 1, 0, 7}, {Kind::answer, 1, 0, 2}, {Kind::wait, 1, 0, 0}};
+  const std::vector<ScriptEvent> expected = {{Kind::tick, 1, 0, 0},
+                                             {Kind::tick, 3, 0, 0},
+                                             {Kind::wait, 1, 2500, 0},
+                                             {Kind::click_clock_mode},
+                                             {Kind::click_cmd_exit},
+                                             {Kind::click_picture1},
+                                             {Kind::close},
+                                             {Kind::answer, 1, 0, 6},
+                                             {Kind::answer, 1, 0, 7},
+                                             {Kind::answer, 1, 0, 2},
+                                             {Kind::wait, 1, 0, 0}};
   EXPECT_EQ(options.script, expected);
   EXPECT_EQ(script_duration(options.script), 15 + 45 + 2500);
 }
@@ -133,8 +157,8 @@ class ProgramTest : public ::testing::Test {
 TEST_F(ProgramTest, BadInputExitsWithTwoAndWritesNothing) {
   for (const std::string& arguments : std::vector<std::string>{
            "--bogus", "--at 2026-02-29 --trace " + path("t.trace"), "--script 'tick nope' --trace " + path("t.trace"),
-        "--at '9999-12-31 23:59' --script wait:60 --trace " + path("t.trace"),
-        "--trace /nonexistent/dir/t.trace", "--snapshot /nonexistent/dir/s.png", "--at"}) {
+           "--at '9999-12-31 23:59' --script wait:60 --trace " + path("t.trace"), "--trace /nonexistent/dir/t.trace",
+           "--snapshot /nonexistent/dir/s.png", "--at"}) {
     const ProgramRun run = run_program(arguments);
     EXPECT_EQ(run.status, 2) << arguments;
     EXPECT_TRUE(run.output.starts_with("pelmora: ")) << run.output;
@@ -145,7 +169,7 @@ TEST_F(ProgramTest, BadInputExitsWithTwoAndWritesNothing) {
 
 TEST_F(ProgramTest, TraceAndSnapshotOfAHeadlessRun) {
   const ProgramRun run = run_program("--at '2026-12-07 06:00' --script 'tick*2' --trace " + path("sky.trace") +
-                              " --snapshot " + path("sky.png"));
+                                     " --snapshot " + path("sky.png"));
   EXPECT_EQ(run.status, 0) << run.output;
   std::ifstream trace(path("sky.trace"));
   std::string first;
@@ -168,8 +192,7 @@ TEST_F(ProgramTest, HelpAndVersion) {
 TEST_F(ProgramTest, WindowWithoutADisplaySaysSoInOneLine) {
   const std::string program = PELMORA_BINARY;
   for (const std::string& display : {std::string(), std::string("DISPLAY=:97 ")}) {
-    const std::string command =
-        "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY " + display + program + " 2>&1";
+    const std::string command = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY " + display + program + " 2>&1";
     std::FILE* pipe = popen(command.c_str(), "r");
     char line[512] = {};
     const bool read = std::fgets(line, sizeof line, pipe) != nullptr;

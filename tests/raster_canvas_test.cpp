@@ -29,9 +29,9 @@ TEST(CanvasTest, LinesMatchPlainQPainterPixelForPixel) {
   RasterCanvas fast;
   PainterCanvas plain;
   const double lines[][4] = {
-      {1, 432, 1241, 432},  {56, 420, 56, 445},     {-2, 426, -2, 439},   {1240, 426, 1240, 439},
-      {640, 395, 640, 411}, {5768, 372, 5768, 388}, {0, 0, 1240, 0},      {0, 920, 1240, 920},
-      {300, 100, 300, 100}, {700, 300, 500, 300},   {20, 900, 20, 950},   {-50, 10, 2000, 10},
+      {1, 432, 1241, 432},  {56, 420, 56, 445},     {-2, 426, -2, 439}, {1240, 426, 1240, 439},
+      {640, 395, 640, 411}, {5768, 372, 5768, 388}, {0, 0, 1240, 0},    {0, 920, 1240, 920},
+      {300, 100, 300, 100}, {700, 300, 500, 300},   {20, 900, 20, 950}, {-50, 10, 2000, 10},
   };
   for (const auto& l : lines) {
     fast.line(l[0], l[1], l[2], l[3], 0xff00ff);
@@ -45,8 +45,15 @@ TEST(CanvasTest, TextMatchesPlainQPainterPixelForPixel) {
   FontTextRenderer renderer;
   RasterCanvas fast(&renderer);
   PainterCanvas plain;
-  const char* texts[] = {"kelvarin chart northern hemisphere", " .12 minutes log in error", " 256 ", "solar",
-                         " 83     ", "simulation", " 86400     ", "DEC", "Wj|@"};
+  const char* texts[] = {"kelvarin chart northern hemisphere",
+                         " .12 minutes log in error",
+                         " 256 ",
+                         "solar",
+                         " 83     ",
+                         "simulation",
+                         " 86400     ",
+                         "DEC",
+                         "Wj|@"};
   int row = 1;
   for (const char* text : texts) {
     fast.text(16, 16 * row, text, 0xff00ff, 0);

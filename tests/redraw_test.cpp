@@ -44,13 +44,13 @@ TEST(RedrawTest, FrameOfChartAngle123) {
   EXPECT_EQ(long_ticks, (std::vector<int>{1176, 1016, 856, 696, 536, 376, 216, 56}));  // drawn right to left
 
   EXPECT_EQ(labels(operations), (std::vector<std::pair<int, std::string>>{{1164, " 50 "},
-                                                                           {1004, " 60 "},
-                                                                           {844, " 70 "},
-                                                                           {684, " 80 "},
-                                                                           {524, " 90 "},
-                                                                           {364, " 100 "},
-                                                                           {204, " 110 "},
-                                                                           {44, " 120 "}}));
+                                                                          {1004, " 60 "},
+                                                                          {844, " 70 "},
+                                                                          {684, " 80 "},
+                                                                          {524, " 90 "},
+                                                                          {364, " 100 "},
+                                                                          {204, " 110 "},
+                                                                          {44, " 120 "}}));
   EXPECT_EQ(prints_of(operations, "local").size(), 1u);
   const auto local = std::find(operations.begin(), operations.end(), print_op(124, 48, " 83     "));
   EXPECT_NE(local, operations.end());
@@ -82,9 +82,8 @@ TEST(RedrawTest, SunIsDrawnOnlyWithinTheEightyDegreesInView) {
     int solar_angle, chart_angle, step_count;
     int sun_x;  // 0: no sun
   };
-  const Case cases[] = {{320, 30, 0, 1128}, {320, 30, 3, 1134}, {300, 30, 0, 0},
-                        {30, 30, 0, 8},     {30, 30, 6, 20},    {100, 180, 0, 0},
-                        {100, 123, 5, 386}};
+  const Case cases[] = {{320, 30, 0, 1128}, {320, 30, 3, 1134}, {300, 30, 0, 0},   {30, 30, 0, 8},
+                        {30, 30, 6, 20},    {100, 180, 0, 0},   {100, 123, 5, 386}};
   for (const Case& c : cases) {
     Rig rig;
     placed(rig, c.chart_angle, c.chart_angle % 10, c.step_count);
@@ -178,7 +177,8 @@ TEST(RedrawTest, ChangingAnglesAreFollowedByFourBlanks) {
   const auto operations = rig.take();
   EXPECT_NE(std::find(operations.begin(), operations.end(), print_op(8, 44, " 360     ")), operations.end());
   const auto lunar = prints_of(operations, "    ");
-  EXPECT_TRUE(std::any_of(lunar.begin(), lunar.end(), [](const Operation& op) { return op.x1 == 112 && op.y1 == 672; }));
+  EXPECT_TRUE(
+      std::any_of(lunar.begin(), lunar.end(), [](const Operation& op) { return op.x1 == 112 && op.y1 == 672; }));
 }
 
 TEST(RedrawTest, PassEndsInCharacterUnitsWithOneYield) {

@@ -78,9 +78,7 @@ void expect_snapshot(const std::string& at, const std::string& words, const std:
 
 TEST(SnapshotTest, SimulationMode) { expect_snapshot("2026-12-07 21:30", "tick*40", "simulation.png"); }
 
-TEST(SnapshotTest, ClockMode) {
-  expect_snapshot("2026-12-07 21:30", "click:clock_mode wait:90 tick*4", "clock.png");
-}
+TEST(SnapshotTest, ClockMode) { expect_snapshot("2026-12-07 21:30", "click:clock_mode wait:90 tick*4", "clock.png"); }
 
 TEST(ReplayTest, ClockModeTicksCoverTheirTime) {
   Picture picture(nullptr, nullptr);

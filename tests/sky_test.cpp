@@ -143,8 +143,8 @@ TEST(ReadClockTest, SplitsTheClockIntoHoursMinutesSeconds) {
   };
   // The last two used to show "35 min -1 sec" and "24 hrs 0 min -1 sec":
   // the minute count was read back from seven-digit text, rounded up.
-  const Case cases[] = {{45296.5f, 12, 34, 56}, {0, 0, 0, 0}, {59.99f, 0, 0, 59},
-                        {74099.98f, 20, 34, 59}, {86399.98f, 23, 59, 59}, {86399.99f, 23, 59, 59}};
+  const Case cases[] = {{45296.5f, 12, 34, 56},  {0, 0, 0, 0},           {59.99f, 0, 0, 59}, {74099.98f, 20, 34, 59},
+                        {86399.98f, 23, 59, 59}, {86399.99f, 23, 59, 59}};
   for (const Case& c : cases) {
     Rig rig;
     rig.clock.seconds = c.seconds;
@@ -164,9 +164,9 @@ TEST(ShowTimeTest, ClockModePrintsHoursMinutesSeconds) {
   loaded(rig).st().simulation_mode = kFalse;
   rig.clock.seconds = 45296.5f;
   rig.form.show_time();
-  EXPECT_EQ(rig.take(), (std::vector<Operation>{print_op(134, 4, " 12 "), print_op(142, 4, "hrs"),
-                                                 print_op(134, 6, " 34 "), print_op(142, 6, "min"),
-                                                 print_op(134, 8, " 56 "), print_op(142, 8, "sec")}));
+  EXPECT_EQ(rig.take(),
+            (std::vector<Operation>{print_op(134, 4, " 12 "), print_op(142, 4, "hrs"), print_op(134, 6, " 34 "),
+                                    print_op(142, 6, "min"), print_op(134, 8, " 56 "), print_op(142, 8, "sec")}));
 }
 
 TEST(ShowTimeTest, SimulatedTimeRunsFourMinutesPerDegreeFromItsBase) {
@@ -211,8 +211,8 @@ TEST(ShowDateTest, PrintsDayMonthNameAndYear) {
   rig.form.show_date();
   const auto operations = rig.take();
   const std::vector<Operation> date(operations.end() - 3, operations.end());
-  EXPECT_EQ(date, (std::vector<Operation>{print_op(68, 50, " 7 "), print_op(74, 50, "DEC"),
-                                           print_op(82, 50, " 2026 ")}));
+  EXPECT_EQ(date,
+            (std::vector<Operation>{print_op(68, 50, " 7 "), print_op(74, 50, "DEC"), print_op(82, 50, " 2026 ")}));
 }
 
 TEST(ShowDateTest, DateTextThatIsNotADateIsARunTimeError) {
@@ -250,7 +250,8 @@ TEST(SimulatedDayTest, EveryStarComesIntoViewAndTheChartTurnsOnce) {
         expected.emplace(to_integer(432 - star->latitude * 4.6).value(), r.radius, palette_colour(r.colour));
     } else {
       const auto& mark = std::get<marker_entry>(row.entry);
-      for (const segment& s : mark.segments()) expected.emplace(432 + s.top, 432 + s.bottom, palette_colour(mark.colour));
+      for (const segment& s : mark.segments())
+        expected.emplace(432 + s.top, 432 + s.bottom, palette_colour(mark.colour));
     }
   }
 

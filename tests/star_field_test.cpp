@@ -56,7 +56,7 @@ TEST(StarFieldTest, SectorsWrapAt360) {
 
   // Chart angle 10: passes 290 to 350 at 370, 360 at 10, then 10 (no group).
   lines = rig.draw(10, 0);
-  EXPECT_TRUE(contains(lines, {"circle 166 395 3 000000"}));  // ((10-0)*8+4)*2 - 2
+  EXPECT_TRUE(contains(lines, {"circle 166 395 3 000000"}));   // ((10-0)*8+4)*2 - 2
   EXPECT_TRUE(contains(lines, {"circle 1158 299 3 000000"}));  // group 290 at 370: ((370-298)*8+4)*2 - 2
 
   // Chart angle 360: nothing wraps, group 360 lands far off the picture.
@@ -75,9 +75,9 @@ TEST(StarFieldTest, ThreeRingsAreErasedAndDrawnInTurn) {
   std::vector<std::string> star;
   for (const std::string& line : lines)
     if (line.find(" 611 ") != std::string::npos) star.push_back(line);  // 432 + 39 * 4.6 = 611.4
-  EXPECT_EQ(star, (std::vector<std::string>{"circle 54 611 3 000000", "circle 56 611 3 ffffff",
-                                            "circle 54 611 4 000000", "circle 56 611 4 c0c0c0",
-                                            "circle 54 611 6 000000", "circle 56 611 6 ffff00"}));
+  EXPECT_EQ(star,
+            (std::vector<std::string>{"circle 54 611 3 000000", "circle 56 611 3 ffffff", "circle 54 611 4 000000",
+                                      "circle 56 611 4 c0c0c0", "circle 54 611 6 000000", "circle 56 611 6 ffff00"}));
 }
 
 TEST(StarFieldTest, LabelWithoutAGroupDrawsNothing) {
@@ -111,8 +111,8 @@ TEST(StarCatalogueTest, TotalsAndGroups) {
   EXPECT_EQ(markers, 6);
   EXPECT_EQ(segments, 11);
   EXPECT_EQ(rings_by_radius, (std::map<int, int>{{3, 31}, {4, 16}, {6, 2}}));
-  EXPECT_EQ(labels, (std::vector<int>{20, 30, 40, 70, 80, 90, 100, 110, 140, 150, 160, 170, 180, 200, 210, 240,
-                                      270, 280, 290, 310, 340, 350, 360}));
+  EXPECT_EQ(labels, (std::vector<int>{20,  30,  40,  70,  80,  90,  100, 110, 140, 150, 160, 170,
+                                      180, 200, 210, 240, 270, 280, 290, 310, 340, 350, 360}));
   // Each label's group is one contiguous run.
   for (const int label : labels) EXPECT_FALSE(star_catalogue(label).empty()) << label;
 }
@@ -123,9 +123,9 @@ TEST(StarCatalogueTest, HeightsRoundToTheNearestPixel) {
   for (const auto& [chart_angle, y] : cases) {
     const auto lines = rig.draw(chart_angle + 5, 0);
     const std::string needle = " " + std::to_string(y) + " 3 ";
-    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
-                            [&](const std::string& line) { return line.find(needle) != std::string::npos; }))
-        << chart_angle;
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+      return line.find(needle) != std::string::npos;
+    })) << chart_angle;
   }
 }
 
@@ -133,7 +133,8 @@ TEST(StarFieldTest, MarkerOfGroup20StandsTenPixelsLeftOfItsStar) {
   StarFieldRig rig;
   const auto lines = rig.draw(50, 4);
   // Star: ((50 - 29) * 8 + 4 + 4) * 2 = 352; marker: 5 eighths further left.
-  EXPECT_TRUE(contains(lines, {"circle 352 391 3 c0c0c0", "line 340 416 340 454 000000", "line 342 416 342 454 800000"}));
+  EXPECT_TRUE(
+      contains(lines, {"circle 352 391 3 c0c0c0", "line 340 416 340 454 000000", "line 342 416 342 454 800000"}));
 }
 
 }  // namespace

@@ -38,8 +38,7 @@ FontTextRenderer::FontTextRenderer() : font_(picture_font()), ascent_(QFontMetri
 TextInk FontTextRenderer::render(std::string_view text) {
   const QString qtext = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
   TextInk ink;
-  ink.cells_width = std::max(QFontMetrics(font_).horizontalAdvance(qtext),
-                             static_cast<int>(text.size()) * kCellWidth);
+  ink.cells_width = std::max(QFontMetrics(font_).horizontalAdvance(qtext), static_cast<int>(text.size()) * kCellWidth);
   ink.width = ink.cells_width + kOverhang;
   QImage image(ink.width, kCellHeight, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);

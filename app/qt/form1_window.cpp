@@ -30,8 +30,8 @@ std::string runtime_error_text(const RuntimeError& error) {
 PictureWidget::PictureWidget(RasterCanvas& canvas, QWidget* parent)
     : QWidget(parent),
       canvas_(canvas),
-      image_(reinterpret_cast<const uchar*>(canvas.data()), canvas.width(), canvas.height(),
-             canvas.width() * 4, QImage::Format_RGB32) {
+      image_(reinterpret_cast<const uchar*>(canvas.data()), canvas.width(), canvas.height(), canvas.width() * 4,
+             QImage::Format_RGB32) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
 }
@@ -53,9 +53,7 @@ void PictureWidget::paintEvent(QPaintEvent* event) {
   }
 }
 
-void PictureWidget::mousePressEvent(QMouseEvent* event) {
-  pressed_ = event->button() == Qt::LeftButton;
-}
+void PictureWidget::mousePressEvent(QMouseEvent* event) { pressed_ = event->button() == Qt::LeftButton; }
 
 void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
   const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
@@ -89,7 +87,8 @@ Form1Window::Form1Window(Clock& clock)
 
   picture1_->on_click = [this] { dispatch([this] { form_.picture1_click(); }); };
   picture1_->on_first_paint = [this] { first_chart_shown_ = seconds_since_process_start(); };
-  QObject::connect(clock_mode_, &QPushButton::clicked, this, [this] { dispatch([this] { form_.clock_mode_Click(); }); });
+  QObject::connect(clock_mode_, &QPushButton::clicked, this,
+                   [this] { dispatch([this] { form_.clock_mode_Click(); }); });
   QObject::connect(cmd_exit_, &QPushButton::clicked, this, [this] { dispatch([this] { form_.cmd_exit_Click(); }); });
   timer2_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&timer2_, &QTimer::timeout, this, [this] { timer_tick(); });
@@ -97,7 +96,9 @@ Form1Window::Form1Window(Clock& clock)
 
 Form1Window::~Form1Window() { timer2_.stop(); }
 
-void Form1Window::load() { dispatch([this] { form_.Form_Load(); }); }
+void Form1Window::load() {
+  dispatch([this] { form_.Form_Load(); });
+}
 
 void Form1Window::timer_tick() {
   // No tick starts inside a running one; a tick that falls due meanwhile
@@ -172,11 +173,20 @@ Integer Form1Window::message_box(std::string_view prompt, Integer style, std::st
   box.setWindowTitle(to_qstring(title));
   box.setText(to_qstring(prompt));
   switch (bits & 0x70) {
-    case 16: box.setIcon(QMessageBox::Critical); break;
-    case 32: box.setIcon(QMessageBox::Question); break;
-    case 48: box.setIcon(QMessageBox::Warning); break;
-    case 64: box.setIcon(QMessageBox::Information); break;
-    default: break;
+    case 16:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case 32:
+      box.setIcon(QMessageBox::Question);
+      break;
+    case 48:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case 64:
+      box.setIcon(QMessageBox::Information);
+      break;
+    default:
+      break;
   }
   // The buttons of each style, with the answer each gives.
   struct Choice {
@@ -185,15 +195,28 @@ Integer Form1Window::message_box(std::string_view prompt, Integer style, std::st
   };
   std::vector<Choice> choices;
   switch (bits & 7) {
-    case 1: choices = {{QMessageBox::Ok, 1}, {QMessageBox::Cancel, 2}}; break;
-    case 2: choices = {{QMessageBox::Abort, 3}, {QMessageBox::Retry, 4}, {QMessageBox::Ignore, 5}}; break;
-    case 3: choices = {{QMessageBox::Yes, 6}, {QMessageBox::No, 7}, {QMessageBox::Cancel, 2}}; break;
-    case 4: choices = {{QMessageBox::Yes, 6}, {QMessageBox::No, 7}}; break;
-    case 5: choices = {{QMessageBox::Retry, 4}, {QMessageBox::Cancel, 2}}; break;
-    default: choices = {{QMessageBox::Ok, 1}}; break;
+    case 1:
+      choices = {{QMessageBox::Ok, 1}, {QMessageBox::Cancel, 2}};
+      break;
+    case 2:
+      choices = {{QMessageBox::Abort, 3}, {QMessageBox::Retry, 4}, {QMessageBox::Ignore, 5}};
+      break;
+    case 3:
+      choices = {{QMessageBox::Yes, 6}, {QMessageBox::No, 7}, {QMessageBox::Cancel, 2}};
+      break;
+    case 4:
+      choices = {{QMessageBox::Yes, 6}, {QMessageBox::No, 7}};
+      break;
+    case 5:
+      choices = {{QMessageBox::Retry, 4}, {QMessageBox::Cancel, 2}};
+      break;
+    default:
+      choices = {{QMessageBox::Ok, 1}};
+      break;
   }
   for (const Choice& choice : choices) box.addButton(choice.button);
-  const std::size_t default_index = std::min<std::size_t>(static_cast<std::size_t>((bits >> 8) & 3), choices.size() - 1);
+  const std::size_t default_index =
+      std::min<std::size_t>(static_cast<std::size_t>((bits >> 8) & 3), choices.size() - 1);
   box.setDefaultButton(choices[default_index].button);
   // Escape and closing the box give Cancel where there is one.
   const auto has_cancel =

@@ -36,8 +36,8 @@ using File = std::unique_ptr<std::FILE, FileCloser>;
 // Writes the picture beside its final name first, so that a failed write
 // never leaves a partial picture.
 bool save_snapshot(const RasterCanvas& canvas, const std::string& temporary, const std::string& path) {
-  const QImage image(reinterpret_cast<const uchar*>(canvas.data()), canvas.width(), canvas.height(),
-                     canvas.width() * 4, QImage::Format_RGB32);
+  const QImage image(reinterpret_cast<const uchar*>(canvas.data()), canvas.width(), canvas.height(), canvas.width() * 4,
+                     QImage::Format_RGB32);
   if (!image.save(QString::fromStdString(temporary), "PNG")) return false;
   return std::rename(temporary.c_str(), path.c_str()) == 0;
 }

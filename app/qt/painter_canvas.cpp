@@ -8,8 +8,7 @@
 
 namespace pelmora {
 
-PainterCanvas::PainterCanvas()
-    : image_(kPictureWidth, kPictureHeight, QImage::Format_RGB32), font_(picture_font()) {
+PainterCanvas::PainterCanvas() : image_(kPictureWidth, kPictureHeight, QImage::Format_RGB32), font_(picture_font()) {
   image_.fill(Qt::black);
 }
 
