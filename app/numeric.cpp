@@ -7,6 +7,10 @@
 
 namespace pelmora {
 
+std::string runtime_error_text(const RuntimeError& error) {
+  return "Run-time error '" + std::to_string(error.number()) + "': " + error.what();
+}
+
 void raise_invalid_argument() { throw RuntimeError(5, "Invalid procedure call or argument"); }
 void raise_overflow() { throw RuntimeError(6, "Overflow"); }
 void raise_subscript_out_of_range() { throw RuntimeError(9, "Subscript out of range"); }

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <compare>
+#include <new>
+#include <optional>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -22,6 +24,23 @@ class RuntimeError : public std::runtime_error {
  private:
   int number_;
 };
+
+// The line that reports a run-time error: "Run-time error '6': Overflow".
+std::string runtime_error_text(const RuntimeError& error);
+
+// Runs `action`; a run-time error, or running out of memory (error 7), is
+// returned instead of thrown. Other exceptions pass through.
+template <typename Action>
+std::optional<RuntimeError> run_catching_errors(Action&& action) {
+  try {
+    action();
+  } catch (const RuntimeError& error) {
+    return error;
+  } catch (const std::bad_alloc&) {
+    return RuntimeError(7, "Out of memory");
+  }
+  return std::nullopt;
+}
 
 [[noreturn]] void raise_invalid_argument();        // 5
 [[noreturn]] void raise_overflow();                // 6 "Overflow"

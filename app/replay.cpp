@@ -27,17 +27,19 @@ Replay::Replay(DrawingSurface& picture, const LocalMoment& start, OperationLog* 
     : clock_(start), log_(log), form_(picture, clock_, shell_for(script_shell_, logging_shell_, log)) {}
 
 bool Replay::dispatch(const std::function<void()>& handler, std::FILE* errors) {
+  std::optional<RuntimeError> failure;
   try {
-    handler();
+    failure = run_catching_errors(handler);
   } catch (const ProgramEnded&) {
     over_ = true;
-  } catch (const RuntimeError& error) {
+  }
+  if (failure) {
     if (log_ != nullptr) {
-      Operation op{.kind = Operation::Kind::error, .number = error.number()};
-      op.text = error.what();
+      Operation op{.kind = Operation::Kind::error, .number = failure->number()};
+      op.text = failure->what();
       log_->record(op);
     }
-    std::fprintf(errors, "Run-time error '%d': %s\n", error.number(), error.what());
+    std::fprintf(errors, "%s\n", runtime_error_text(*failure).c_str());
     status_ = 1;
     over_ = true;
   }

@@ -139,6 +139,22 @@ TEST(ReplayTest, RunTimeErrorIsReportedAndEndsTheRun) {
   EXPECT_EQ(replay.clock().moment().milliseconds, 36'000'000);  // the load failed: no tick ran
 }
 
+class ExhaustedPicture : public Picture {
+ public:
+  using Picture::Picture;
+  void circle(Single, Single, Single, Colour) override { throw std::bad_alloc(); }
+};
+
+TEST(ReplayTest, RunningOutOfMemoryIsARunTimeErrorToo) {
+  RecordedOperations log;
+  ExhaustedPicture picture(nullptr, &log);
+  Replay replay(picture, moment("2026-12-07 10:00"), &log);
+  std::FILE* errors = std::tmpfile();
+  EXPECT_EQ(replay.run(script("tick"), errors), 1);
+  std::fclose(errors);
+  EXPECT_EQ(trace_line(log.operations.back()), "error 7 \"Out of memory\"");
+}
+
 TEST(ReplayTest, DateMovesOnAtMidnight) {
   LocalMoment m = moment("2024-02-28 23:59:59.990");
   m.advance(15);

@@ -23,10 +23,6 @@ QString to_qstring(std::string_view text) {
 
 }  // namespace
 
-std::string runtime_error_text(const RuntimeError& error) {
-  return "Run-time error '" + std::to_string(error.number()) + "': " + error.what();
-}
-
 PictureWidget::PictureWidget(RasterCanvas& canvas, QWidget* parent)
     : QWidget(parent),
       canvas_(canvas),
@@ -112,16 +108,17 @@ void Form1Window::timer_tick() {
 
 void Form1Window::dispatch(const std::function<void()>& handler) {
   if (ended_) return;
+  std::optional<RuntimeError> failure;
   try {
-    handler();
+    failure = run_catching_errors(handler);
   } catch (const ProgramEnded&) {
     finish(0);
-  } catch (const RuntimeError& error) {
-    const std::string text = runtime_error_text(error);
-    std::fprintf(stderr, "%s\n", text.c_str());
+  }
+  if (failure) {
+    std::fprintf(stderr, "%s\n", runtime_error_text(*failure).c_str());
     finish(1);
     QMessageBox::critical(this, QStringLiteral("Pelmora10"),
-                          QStringLiteral("Run-time error '%1':\n\n%2").arg(error.number()).arg(error.what()));
+                          QStringLiteral("Run-time error '%1':\n\n%2").arg(failure->number()).arg(failure->what()));
   }
   if (!ended_) picture1_->show_changes();
 }

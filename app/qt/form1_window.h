@@ -93,7 +93,4 @@ class Form1Window : public QWidget, private WindowShell {
   int exit_status_ = 0;
 };
 
-// Shows a run-time error the way the platform reports it.
-std::string runtime_error_text(const RuntimeError& error);
-
 }  // namespace pelmora
