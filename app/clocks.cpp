@@ -1,7 +1,6 @@
 #include "clocks.h"
 
 #include <cmath>
-#include <cstdio>
 #include <ctime>
 
 namespace pelmora {
@@ -32,8 +31,14 @@ void LocalMoment::advance(std::int64_t amount) {
 }
 
 std::string LocalMoment::date_text() const {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d-%02d-%04d", month % 100, day % 100, year % 10000);
+  // Read many times a second: digits by hand rather than a formatted print.
+  std::string text = "MM-DD-YYYY";
+  const auto put = [&](std::size_t at, int value, int digits) {
+    for (int i = digits - 1; i >= 0; --i, value /= 10) text[at + static_cast<std::size_t>(i)] = char('0' + value % 10);
+  };
+  put(0, month, 2);
+  put(3, day, 2);
+  put(6, year, 4);
   return text;
 }
 
@@ -47,11 +52,21 @@ Single clock_reading(double seconds) {
 LocalMoment local_now() {
   timespec now{};
   clock_gettime(CLOCK_REALTIME, &now);
-  std::tm local{};
-  localtime_r(&now.tv_sec, &local);
-  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-          (local.tm_hour * 3600 + local.tm_min * 60 + std::min(local.tm_sec, 59)) * std::int64_t{1000} +
-              now.tv_nsec / 1'000'000};
+  // The clock is read several times a tick: convert to local time once a
+  // minute (offsets and dates change on whole minutes) and add the seconds.
+  static time_t minute_start = 0;
+  static LocalMoment minute_moment;
+  if (minute_start == 0 || now.tv_sec < minute_start || now.tv_sec >= minute_start + 60) {
+    std::tm local{};
+    localtime_r(&now.tv_sec, &local);
+    const int second = std::min(local.tm_sec, 59);
+    minute_start = now.tv_sec - second;
+    minute_moment = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                     (local.tm_hour * 3600 + local.tm_min * 60) * std::int64_t{1000}};
+  }
+  LocalMoment moment = minute_moment;
+  moment.milliseconds += (now.tv_sec - minute_start) * 1000 + now.tv_nsec / 1'000'000;
+  return moment;
 }
 
 LocalMoment StartedClock::now() const {

@@ -112,6 +112,9 @@ Integer text_to_integer(std::string_view text) {
 
 std::string number_text(double value) {
   if (value == 0.0) return "0";
+  // Whole numbers of up to seven digits print as they are (the common case:
+  // every read-out but the cycle time and the error value).
+  if (std::abs(value) < 1e7 && value == std::trunc(value)) return std::to_string(static_cast<long>(value));
   // Seven significant digits, correctly rounded: "d.dddddde+XX".
   char buffer[40];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::abs(value), std::chars_format::scientific, 6);

@@ -5,9 +5,9 @@
 #pragma once
 
 #include <compare>
+#include <cstdint>
 #include <new>
 #include <optional>
-#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>

@@ -85,6 +85,7 @@ BENCHMARK(BM_ClockTick_NoUpdate)->Unit(benchmark::kMicrosecond);
 // Prints the results, and at the end how many times faster the fast pass is.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
+  RatioReporter() : ConsoleReporter(OO_Tabular) {}
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";

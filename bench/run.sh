@@ -12,6 +12,8 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPELMORA_TESTS=OFF -DPELMORA_
 cmake --build "$build" -j2 >/dev/null
 program="$build/pelmora"
 work=$(mktemp -d)
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 
 echo "== Machine"
@@ -19,7 +21,7 @@ echo "$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 
 
 echo "== Redraw pass (median of 10 repetitions)"
 "$build/bench/pelmora_bench" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
-  --benchmark_filter='Fast|Plain' 2>/dev/null | grep -E 'median|times faster'
+  --benchmark_color=false --benchmark_filter='Fast|Plain|ClockTick' 2>/dev/null | grep -E 'median|times faster'
 
 echo "== Instructions per redraw pass (callgrind, simulation mode, headless)"
 instructions() {
@@ -42,8 +44,8 @@ Xvfb "$display" -screen 0 1400x1100x24 -nolisten tcp >/dev/null 2>&1 &
 sleep 1
 export DISPLAY=$display
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
-measure() {  # $1: mode name; $2: "click" to switch to clock mode first
-  DISPLAY=$display "$program" --stats 2>"$work/stats" &
+measure() {  # $1: what; $2: "click" to switch to clock mode first; $3: the program (default the sky clock)
+  DISPLAY=$display "${3:-$program}" --stats 2>"$work/stats" &
   local pid=$!
   sleep 2
   if [[ "$2" == click ]]; then
@@ -63,7 +65,8 @@ measure() {  # $1: mode name; $2: "click" to switch to clock mode first
   local hz
   hz=$(getconf CLK_TCK)
   echo "$1: CPU $(awk -v t=$((after - before)) -v hz="$hz" -v d="$duration" 'BEGIN {printf "%.2f", 100 * t / hz / d}') % of one core, resident $((rss_kib / 1024)) MB"
-  sed 's/^pelmora: /  /' "$work/stats"
+  grep '^pelmora: ' "$work/stats" | sed 's/^pelmora: /  /' || true
 }
 measure "simulation mode" none
 measure "clock mode" click
+measure "reference: empty Qt window with a 15 ms timer" none "$build/bench/pelmora_timer_floor"

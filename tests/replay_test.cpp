@@ -168,3 +168,27 @@ TEST(ReplayTest, DateMovesOnAtMidnight) {
 
 }  // namespace
 }  // namespace pelmora::testing
+
+namespace pelmora::testing {
+namespace {
+
+TEST(SystemClockTest, AgreesWithTheCLibrarysLocalTime) {
+  for (int reading = 0; reading < 3; ++reading) {
+    const time_t before = time(nullptr);
+    const LocalMoment moment = local_now();
+    std::tm local{};
+    localtime_r(&before, &local);
+    const std::int64_t expected = (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec) * std::int64_t{1000};
+    // The same second (or the next, if the clock ticked over in between).
+    if (moment.milliseconds / 1000 == expected / 1000 || moment.milliseconds / 1000 == expected / 1000 + 1) {
+      EXPECT_EQ(moment.year, local.tm_year + 1900);
+      EXPECT_EQ(moment.month, local.tm_mon + 1);
+      EXPECT_EQ(moment.day, local.tm_mday);
+    } else {
+      ADD_FAILURE() << moment.milliseconds << " against " << expected;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace pelmora::testing
