@@ -67,9 +67,10 @@ void Form1::form_unload(Integer& Cancel) {
   const Integer answer = shell_.message_box("Are you sure?", 35, "Exit Dialog");
   if (answer == kAnswerYes) {
     Cancel = 0;
-    shell_.end_program();
+    shell_.end_program();  // does not return
+  } else {
+    Cancel = kTrue;  // No, Cancel or a closed box: the window stays open
   }
-  Cancel = kTrue;
 }
 
 }  // namespace pelmora

@@ -5,7 +5,9 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "app/qt/session.h"
 
