@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -202,6 +203,20 @@ TEST_F(ProgramTest, WindowWithoutADisplaySaysSoInOneLine) {
     EXPECT_TRUE(std::string(line).starts_with("pelmora: cannot open the window: ")) << line;
     EXPECT_NE(std::string(line).find("--snapshot"), std::string::npos);
   }
+}
+
+TEST_F(ProgramTest, WindowEndsCleanlyOnSigtermAndReportsItsStats) {
+  // The window on the offscreen platform, ended by a signal after a moment.
+  const std::string command = "env QT_QPA_PLATFORM=offscreen " + std::string(PELMORA_BINARY) + " --stats 2>" +
+                              path("stats") + " & pid=$!; sleep 1; kill -TERM $pid; wait $pid";
+  const int status = std::system(command.c_str());
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  std::ifstream stats(path("stats"));
+  std::string line, last;
+  while (std::getline(stats, line))
+    if (line.starts_with("pelmora: ")) last = line;
+  EXPECT_NE(last.find(" timer ticks and "), std::string::npos) << last;
+  EXPECT_NE(last.find("first chart shown"), std::string::npos) << last;
 }
 
 }  // namespace
