@@ -3,6 +3,18 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DPELMORA_TESTS=OFF >/dev/null
-cmake --build build/release -j2 --target pelmora >/dev/null
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+quietly() {  # runs a build step, showing its output only when it fails
+  if ! "$@" >"$log" 2>&1; then
+    cat "$log" >&2
+    echo "run: the build failed" >&2
+    exit 1
+  fi
+}
+[[ -x build/release/pelmora ]] || echo "run: building (the first build takes a few minutes)" >&2
+quietly cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DPELMORA_TESTS=OFF
+quietly cmake --build build/release -j2 --target pelmora
+rm -f "$log"
+trap - EXIT
 exec build/release/pelmora "$@"
