@@ -51,6 +51,12 @@ int main(int argc, char** argv) {
   }
 
   QApplication application(argc, argv);
+  // From here on a signal ends the program the ordinary way, also one that
+  // arrives while the window is still loading.
+  Form1Window* running_window = nullptr;
+  end_on_signals([&running_window] {
+    if (running_window != nullptr) running_window->end_now();
+  });
   std::unique_ptr<Clock> clock;
   if (options.at) {
     clock = std::make_unique<StartedClock>(*options.at);
@@ -58,10 +64,10 @@ int main(int argc, char** argv) {
     clock = std::make_unique<SystemClock>();
   }
   Form1Window window(*clock);
+  running_window = &window;
   window.load();
   if (window.ended()) return window.exit_status();
   window.show();
-  end_on_signals([&window] { window.end_now(); });
   const auto started = std::chrono::steady_clock::now();
   const int status = window.run();
   if (options.stats) {

@@ -208,7 +208,7 @@ TEST_F(ProgramTest, WindowWithoutADisplaySaysSoInOneLine) {
 TEST_F(ProgramTest, WindowEndsCleanlyOnSigtermAndReportsItsStats) {
   // The window on the offscreen platform, ended by a signal after a moment.
   const std::string command = "env QT_QPA_PLATFORM=offscreen " + std::string(PELMORA_BINARY) + " --stats 2>" +
-                              path("stats") + " & pid=$!; sleep 1; kill -TERM $pid; wait $pid";
+                              path("stats") + " & pid=$!; sleep 2; kill -TERM $pid; wait $pid";
   const int status = std::system(command.c_str());
   EXPECT_EQ(WEXITSTATUS(status), 0);
   std::ifstream stats(path("stats"));

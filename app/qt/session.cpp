@@ -3,6 +3,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 #include <csignal>
 #include <ctime>
@@ -27,7 +28,7 @@ void end_on_signals(std::function<void()> handler) {
   // The signal handler only writes a byte; the event loop reads it and
   // ends the program the ordinary way.
   if (socketpair(AF_UNIX, SOCK_STREAM, 0, signal_pipe) != 0) return;
-  auto* notifier = new QSocketNotifier(signal_pipe[0], QSocketNotifier::Read);
+  auto* notifier = new QSocketNotifier(signal_pipe[0], QSocketNotifier::Read, QCoreApplication::instance());
   QObject::connect(notifier, &QSocketNotifier::activated, notifier, [handler = std::move(handler)] {
     char byte = 0;
     [[maybe_unused]] const auto got = read(signal_pipe[0], &byte, 1);
