@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     std::puts("pelmora 1.0");
     return 0;
   }
-  if (options.headless) return run_headless(options, argc, argv);
+  if (options.headless) return run_headless(options, argv[0]);
 
   if (const auto problem = display_problem()) {
     std::fprintf(stderr,

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "app/qt/font_text_renderer.h"
@@ -117,42 +118,51 @@ TEST(ReplayTest, PendingAnswerIsReplacedAndUsedUp) {
                                              "msgbox \"Are you sure?\" \"Exit Dialog\" 35 7"}));
 }
 
-// A picture whose circles fail, as a failed drawing operation would.
+// A picture whose circles fail with whatever `fail` throws.
 class FailingPicture : public Picture {
  public:
-  using Picture::Picture;
-  void circle(Single, Single, Single, Colour) override { throw RuntimeError(5, "Invalid procedure call or argument"); }
+  FailingPicture(OperationLog& log, std::function<void()> fail) : Picture(nullptr, &log), fail_(std::move(fail)) {}
+  void circle(Single, Single, Single, Colour) override { fail_(); }
+
+ private:
+  std::function<void()> fail_;
 };
 
-TEST(ReplayTest, RunTimeErrorIsReportedAndEndsTheRun) {
+// Runs the script on a failing picture; returns the exit status, the last
+// trace line and the first line written to the error stream.
+struct FailedRun {
+  int status;
+  std::string last_trace_line;
+  std::string error_line;
+  std::int64_t milliseconds;
+};
+
+FailedRun run_failing(std::function<void()> fail, const std::string& words) {
   RecordedOperations log;
-  FailingPicture picture(nullptr, &log);
+  FailingPicture picture(log, std::move(fail));
   Replay replay(picture, moment("2026-12-07 10:00"), &log);
   std::FILE* errors = std::tmpfile();
-  EXPECT_EQ(replay.run(script("tick tick"), errors), 1);
-  EXPECT_EQ(trace_line(log.operations.back()), "error 5 \"Invalid procedure call or argument\"");
+  const int status = replay.run(script(words), errors);
   std::rewind(errors);
   char line[128] = {};
-  ASSERT_NE(std::fgets(line, sizeof line, errors), nullptr);
-  EXPECT_STREQ(line, "Run-time error '5': Invalid procedure call or argument\n");
+  const bool wrote = std::fgets(line, sizeof line, errors) != nullptr;
   std::fclose(errors);
-  EXPECT_EQ(replay.clock().moment().milliseconds, 36'000'000);  // the load failed: no tick ran
+  return {status, trace_line(log.operations.back()), wrote ? line : "", replay.clock().moment().milliseconds};
 }
 
-class ExhaustedPicture : public Picture {
- public:
-  using Picture::Picture;
-  void circle(Single, Single, Single, Colour) override { throw std::bad_alloc(); }
-};
+TEST(ReplayTest, RunTimeErrorIsReportedAndEndsTheRun) {
+  const FailedRun run = run_failing([] { throw RuntimeError(5, "Invalid procedure call or argument"); }, "tick tick");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.last_trace_line, "error 5 \"Invalid procedure call or argument\"");
+  EXPECT_EQ(run.error_line, "Run-time error '5': Invalid procedure call or argument\n");
+  EXPECT_EQ(run.milliseconds, 36'000'000);  // the load failed: no tick ran
+}
 
 TEST(ReplayTest, RunningOutOfMemoryIsARunTimeErrorToo) {
-  RecordedOperations log;
-  ExhaustedPicture picture(nullptr, &log);
-  Replay replay(picture, moment("2026-12-07 10:00"), &log);
-  std::FILE* errors = std::tmpfile();
-  EXPECT_EQ(replay.run(script("tick"), errors), 1);
-  std::fclose(errors);
-  EXPECT_EQ(trace_line(log.operations.back()), "error 7 \"Out of memory\"");
+  const FailedRun run = run_failing([] { throw std::bad_alloc(); }, "tick");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.last_trace_line, "error 7 \"Out of memory\"");
+  EXPECT_EQ(run.error_line, "Run-time error '7': Out of memory\n");
 }
 
 TEST(ReplayTest, DateMovesOnAtMidnight) {

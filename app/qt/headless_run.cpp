@@ -44,7 +44,7 @@ bool save_snapshot(const RasterCanvas& canvas, const std::string& temporary, con
 
 }  // namespace
 
-int run_headless(const Options& options, int argc, char** argv) {
+int run_headless(const Options& options, char* program) {
   const LocalMoment start = options.at.value_or(local_now());
   if (!script_fits(start, options.script)) return fail("the script runs the clock past 9999-12-31");
 
@@ -72,12 +72,12 @@ int run_headless(const Options& options, int argc, char** argv) {
   std::optional<RasterCanvas> canvas;
   if (options.snapshot_file) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    int application_argc = 1;
-    application.emplace(application_argc, argv);
+    static int application_argc = 1;
+    static char* application_argv[] = {program, nullptr};
+    application.emplace(application_argc, application_argv);
     text_renderer.emplace();
     canvas.emplace(&*text_renderer);
   }
-  (void)argc;
 
   std::optional<TraceWriter> writer;
   if (trace) writer.emplace(trace.get());

@@ -7,6 +7,7 @@
 namespace pelmora {
 
 // Returns the exit status: 0 done, 1 run-time error, 2 bad input.
-int run_headless(const Options& options, int argc, char** argv);
+// `program` is the program's name, for the toolkit.
+int run_headless(const Options& options, char* program);
 
 }  // namespace pelmora
