@@ -78,6 +78,22 @@ TEST_F(WindowTest, TimerTurnsTheChart) {
   EXPECT_NE(window.form().state().step_count.value(), before);
 }
 
+// The clock stands still here, so in clock mode no tick after the first
+// few can change anything: the timer sleeps, and wakes at the interval again
+// in simulation mode.
+TEST_F(WindowTest, ClockModeTimerSleepsWhileNothingCanChange) {
+  QTest::mouseClick(window.clock_mode_button(), Qt::LeftButton);
+  QTest::qWait(100);
+  long before = window.ticks_handled();
+  QTest::qWait(600);
+  EXPECT_LE(window.ticks_handled() - before, 2);
+
+  QTest::mouseClick(window.clock_mode_button(), Qt::LeftButton);
+  before = window.ticks_handled();
+  QTest::qWait(600);
+  EXPECT_GE(window.ticks_handled() - before, 5);
+}
+
 TEST_F(WindowTest, ExitButtonAnsweredYesEndsTheProgram) {
   answer.next(QMessageBox::Yes);
   QTest::mouseClick(window.cmd_exit_button(), Qt::LeftButton);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/qt/session.h"
+#include "app/tick_pacing.h"
 
 namespace pelmora {
 
@@ -37,6 +38,7 @@ PictureWidget::PictureWidget(RasterCanvas& canvas, QWidget* parent)
 void PictureWidget::show_changes() {
   const auto areas = canvas_.take_changed_areas();
   if (areas.empty()) return;
+  ++changes_shown_;
   QRegion region;
   for (const PixelRect& r : areas) region += QRect(r.x, r.y, r.width, r.height);
   update(region);
@@ -60,7 +62,7 @@ void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 Form1Window::Form1Window(Clock& clock)
-    : canvas_(&text_renderer_), surface_(&canvas_, nullptr), form_(surface_, clock, *this) {
+    : canvas_(&text_renderer_), surface_(&canvas_, nullptr), form_(surface_, clock, *this), clock_(clock) {
   setWindowTitle(QStringLiteral("Pelmora10"));
   setFixedSize(px(19080), px(14640));
 
@@ -104,8 +106,14 @@ void Form1Window::timer_tick() {
   if (in_tick_) return;
   in_tick_ = true;
   ++ticks_handled_;
+  const long changes_before = picture1_->changes_shown();
   dispatch([this] { form_.Timer2_Timer(); });
   in_tick_ = false;
+  if (ended_ || !timer2_.isActive()) return;
+  // In clock mode most ticks reprint what is there; sleep through those.
+  const bool changed = picture1_->changes_shown() != changes_before;
+  const int wait = next_tick_wait_ms(form_.state(), clock_.seconds_since_midnight(), interval_ms_, changed);
+  if (wait != timer2_.interval()) timer2_.start(wait);
 }
 
 void Form1Window::dispatch(const std::function<void()>& handler) {
@@ -162,6 +170,7 @@ void Form1Window::set_caption(Button button, std::string_view caption) {
 
 void Form1Window::set_timer_interval(Integer milliseconds) {
   if (milliseconds < 0) raise_invalid_argument();
+  interval_ms_ = milliseconds.value();
   if (milliseconds == 0) return timer2_.stop();
   timer2_.start(milliseconds.value());
 }

@@ -19,6 +19,8 @@ class PictureWidget : public QWidget {
   PictureWidget(RasterCanvas& canvas, QWidget* parent);
   // Schedules a repaint of the areas that changed since the last call.
   void show_changes();
+  // How many calls of show_changes found something changed.
+  long changes_shown() const { return changes_shown_; }
   std::function<void()> on_click;
   std::function<void()> on_first_paint;
 
@@ -32,6 +34,7 @@ class PictureWidget : public QWidget {
   QImage image_;  // shares the canvas's pixels
   bool pressed_ = false;
   bool painted_ = false;
+  long changes_shown_ = 0;
 };
 
 class Form1Window : public QWidget, private WindowShell {
@@ -80,12 +83,14 @@ class Form1Window : public QWidget, private WindowShell {
   RasterCanvas canvas_;
   Picture surface_;
   Form1 form_;
+  Clock& clock_;
   PictureWidget* picture1_;
   QPushButton* clock_mode_;
   QPushButton* cmd_exit_;
   QTimer timer2_;
   bool ended_ = false;
   bool in_tick_ = false;
+  int interval_ms_ = 0;  // as the routines set it
   bool running_ = false;
   long ticks_handled_ = 0;
   long redraw_passes_ = 0;
