@@ -33,10 +33,14 @@ more=$(instructions "tick*1000")
 echo "$(( (more - base) / 1000 )) instructions per pass"
 
 echo "== Memory of 100,000 headless simulation steps"
+# One full turn of the chart is 2,880 steps: by then every label, text and
+# position of the sky has been drawn once and laid out in the canvas.
 rss() { /usr/bin/time -f %M "$program" --at "2026-12-07 06:00" --snapshot "$work/rss.png" --script "$1" 2>&1 >/dev/null | tail -1; }
 small=$(rss "tick*1000")
+turn=$(rss "tick*3000")
 large=$(rss "tick*100000")
-echo "peak resident set: ${small} KiB after 1,000 steps, ${large} KiB after 100,000 steps (growth $((large - small)) KiB)"
+echo "peak resident set: ${small} KiB after 1,000 steps, ${turn} KiB after 3,000 (one turn), ${large} KiB after 100,000"
+echo "growth over 100,000 steps: $((large - small)) KiB from 1,000 steps, $((large - turn)) KiB after the first turn"
 
 echo "== Window under Xvfb, ${duration} s per mode"
 display=:$(( 90 + RANDOM % 100 ))
