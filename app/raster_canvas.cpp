@@ -12,7 +12,7 @@ namespace {
 
 // Distinct texts kept ready: the chart prints about 1,500 over a full turn;
 // past the limit the cache starts afresh, so memory stays bounded.
-constexpr std::size_t kPrintedBlockLimit = 1024;
+constexpr std::size_t kPrintedBlockLimit = 2048;
 
 constexpr std::uint32_t opaque(Colour colour) { return 0xff000000u | (colour & 0xffffffu); }
 
@@ -164,27 +164,21 @@ void RasterCanvas::circle(double x, double y, double radius, Colour colour) {
   for (const auto& [dx, dy] : circle_outline(r)) plot(cx + dx, cy + dy, value);
 }
 
-const RasterCanvas::PrintedBlock& RasterCanvas::printed_block(std::string_view text, Colour fore, Colour back) {
-  // The colours are set once at the load; a change starts the cache afresh.
-  if (fore != blocks_fore_ || back != blocks_back_ || printed_blocks_.size() >= kPrintedBlockLimit) {
-    printed_blocks_.clear();
-    blocks_fore_ = fore;
-    blocks_back_ = back;
-  }
+const RasterCanvas::PrintedBlock& RasterCanvas::printed_block(std::string_view text) {
+  if (printed_blocks_.size() >= kPrintedBlockLimit) printed_blocks_.clear();
   if (const auto found = printed_blocks_.find(text); found != printed_blocks_.end()) return found->second;
 
-  const std::uint32_t ink_value = opaque(fore), cell_value = opaque(back);
   const std::optional<TextInk> rendered =
       text_renderer_ != nullptr ? std::optional(text_renderer_->render(text)) : std::nullopt;
   const TextInk* ink = rendered ? &*rendered : nullptr;
   PrintedBlock block;
   block.width = std::max(static_cast<int>(text.size()) * kCellWidth, ink != nullptr ? ink->cells_width : 0);
-  block.pixels.assign(static_cast<std::size_t>(block.width) * kCellHeight, cell_value);
+  block.ink.assign(static_cast<std::size_t>(block.width) * kCellHeight, 0);
   for (int row = 0; ink != nullptr && row < kCellHeight; ++row)
     for (int column = 0; column < ink->width; ++column) {
       if (ink->ink[static_cast<std::size_t>(row) * ink->width + column] == 0) continue;
       if (column < block.width) {
-        block.pixels[static_cast<std::size_t>(row) * block.width + column] = ink_value;
+        block.ink[static_cast<std::size_t>(row) * block.width + column] = 1;
       } else {
         block.overhang.emplace_back(column, row);
       }
@@ -207,20 +201,24 @@ void RasterCanvas::text(double x, double y, std::string_view text, Colour fore, 
       memo.tile_changes == tile_changes(x1, y1, memo.right, y2))
     return;
 
-  const PrintedBlock& block = printed_block(text, fore, back);
+  const PrintedBlock& block = printed_block(text);
+  const std::uint32_t ink_value = opaque(fore), cell_value = opaque(back);
   // Copy the block row by row, only where it differs from the picture.
   const int first = std::max(left, 0), last = std::min(left + block.width, kPictureWidth) - 1;
   for (int row = 0; row < kCellHeight && first <= last; ++row) {
     const int py = top + row;
     if (py < 0 || py >= kPictureHeight) continue;
-    const std::uint32_t* source = &block.pixels[static_cast<std::size_t>(row) * block.width + (first - left)];
+    const std::uint8_t* source = &block.ink[static_cast<std::size_t>(row) * block.width + (first - left)];
     std::uint32_t* target = &pixels_[index(first, py)];
-    const auto bytes = static_cast<std::size_t>(last - first + 1) * sizeof(std::uint32_t);
-    if (std::memcmp(source, target, bytes) == 0) continue;
-    std::memcpy(target, source, bytes);
+    const int count = last - first + 1;
+    // Ink bytes are 0 or 1: the pixel is picked by a mask, which vectorises.
+    const std::uint32_t ink_bits = ink_value ^ cell_value;
+    std::uint32_t differ = 0;
+    for (int i = 0; i < count; ++i) differ |= target[i] ^ (cell_value ^ (ink_bits & (0u - source[i])));
+    if (differ == 0) continue;
+    for (int i = 0; i < count; ++i) target[i] = cell_value ^ (ink_bits & (0u - source[i]));
     mark_changed(first, py, last, py);
   }
-  const std::uint32_t ink_value = opaque(fore);
   for (const auto& [column, row] : block.overhang) plot(left + column, top + row, ink_value);
 
   // The memo covers the cells and any ink beyond them.

@@ -62,11 +62,13 @@ class RasterCanvas : public PixelCanvas {
   static constexpr int kTilesAcross = (kPictureWidth + kTileWidth - 1) / kTileWidth;
   static constexpr int kTilesDown = (kPictureHeight + kTileHeight - 1) / kTileHeight;
 
-  // A printed text ready to copy: its cells' pixels row by row, and the
-  // ink that overhangs the cells (drawn without background).
+  // A printed text ready to copy: its cells row by row, a byte a pixel
+  // (non-zero is ink, else background), and the ink that overhangs the cells
+  // (drawn without background). A byte rather than the pixel itself keeps a
+  // full turn's texts in a quarter of the memory.
   struct PrintedBlock {
     int width = 0;
-    std::vector<std::uint32_t> pixels;
+    std::vector<std::uint8_t> ink;
     std::vector<std::pair<int, int>> overhang;
   };
   // Texts are looked up by view, without building a string each time.
@@ -88,7 +90,7 @@ class RasterCanvas : public PixelCanvas {
 
   static std::size_t index(int x, int y) { return static_cast<std::size_t>(y) * kPictureWidth + x; }
   std::uint64_t tile_changes(int x1, int y1, int x2, int y2) const;
-  const PrintedBlock& printed_block(std::string_view text, Colour fore, Colour back);
+  const PrintedBlock& printed_block(std::string_view text);
   const std::vector<std::pair<int, int>>& circle_outline(int radius);
   void plot(int x, int y, std::uint32_t value);
   void horizontal(int x1, int x2, int y, std::uint32_t value);
@@ -98,7 +100,6 @@ class RasterCanvas : public PixelCanvas {
 
   TextRenderer* text_renderer_;
   std::unordered_map<std::string, PrintedBlock, TextHash, std::equal_to<>> printed_blocks_;
-  Colour blocks_fore_ = 0, blocks_back_ = 0;
   std::unordered_map<int, std::vector<std::pair<int, int>>> circle_outlines_;
   std::vector<std::uint32_t> pixels_;
   std::vector<std::uint8_t> changed_tiles_;

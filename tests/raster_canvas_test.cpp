@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "app/qt/font_text_renderer.h"
 #include "app/qt/painter_canvas.h"
@@ -67,6 +68,22 @@ TEST(CanvasTest, TextMatchesPlainQPainterPixelForPixel) {
   plain.text(1230, 600, "clipped", 0xff00ff, 0);
   EXPECT_EQ(different_pixels(fast, plain.image()), 0);
   EXPECT_GT(lit_pixels(fast), 500);
+}
+
+// The same texts in other colours, and more distinct texts than the canvas
+// keeps laid out at once: still the pixels of plain QPainter.
+TEST(CanvasTest, TextStaysExactInAnyColourAndPastTheLaidOutLimit) {
+  FontTextRenderer renderer;
+  RasterCanvas fast(&renderer);
+  PainterCanvas plain;
+  for (int n = 0; n < 2500; ++n) {
+    const std::string text = " " + std::to_string(n) + " ";
+    const double x = 8 * (n % 150), y = 16 * (n / 150);
+    const Colour fore = n % 3 == 0 ? 0xffffff : 0xff00ff, back = n % 5 == 0 ? 0x000080 : 0;
+    fast.text(x, y, text, fore, back);
+    plain.text(x, y, text, fore, back);
+  }
+  EXPECT_EQ(different_pixels(fast, plain.image()), 0);
 }
 
 TEST(CanvasTest, ShorterNumberCoversTheLongerOne) {
