@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <optional>
 
 namespace pelmora {
@@ -203,6 +202,9 @@ void RasterCanvas::text(double x, double y, std::string_view text, Colour fore, 
 
   const PrintedBlock& block = printed_block(text);
   const std::uint32_t ink_value = opaque(fore), cell_value = opaque(back);
+  // Ink bytes are 0 or 1: the pixel is picked by a mask, which vectorises.
+  const std::uint32_t ink_bits = ink_value ^ cell_value;
+  const auto pixel_of_ink = [&](std::uint8_t ink) { return cell_value ^ (ink_bits & (0u - ink)); };
   // Copy the block row by row, only where it differs from the picture.
   const int first = std::max(left, 0), last = std::min(left + block.width, kPictureWidth) - 1;
   for (int row = 0; row < kCellHeight && first <= last; ++row) {
@@ -211,12 +213,10 @@ void RasterCanvas::text(double x, double y, std::string_view text, Colour fore, 
     const std::uint8_t* source = &block.ink[static_cast<std::size_t>(row) * block.width + (first - left)];
     std::uint32_t* target = &pixels_[index(first, py)];
     const int count = last - first + 1;
-    // Ink bytes are 0 or 1: the pixel is picked by a mask, which vectorises.
-    const std::uint32_t ink_bits = ink_value ^ cell_value;
     std::uint32_t differ = 0;
-    for (int i = 0; i < count; ++i) differ |= target[i] ^ (cell_value ^ (ink_bits & (0u - source[i])));
+    for (int i = 0; i < count; ++i) differ |= target[i] ^ pixel_of_ink(source[i]);
     if (differ == 0) continue;
-    for (int i = 0; i < count; ++i) target[i] = cell_value ^ (ink_bits & (0u - source[i]));
+    for (int i = 0; i < count; ++i) target[i] = pixel_of_ink(source[i]);
     mark_changed(first, py, last, py);
   }
   for (const auto& [column, row] : block.overhang) plot(left + column, top + row, ink_value);

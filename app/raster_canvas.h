@@ -63,7 +63,7 @@ class RasterCanvas : public PixelCanvas {
   static constexpr int kTilesDown = (kPictureHeight + kTileHeight - 1) / kTileHeight;
 
   // A printed text ready to copy: its cells row by row, a byte a pixel
-  // (non-zero is ink, else background), and the ink that overhangs the cells
+  // (1 is ink, 0 background), and the ink that overhangs the cells
   // (drawn without background). A byte rather than the pixel itself keeps a
   // full turn's texts in a quarter of the memory.
   struct PrintedBlock {

@@ -44,6 +44,8 @@ struct ClockModeWindow {
   Form1 form;
 };
 
+int ms_to_midnight(const LocalMoment& start) { return static_cast<int>(86'400'000 - start.milliseconds); }
+
 // The picture at every millisecond of a run, as a hash.
 using PictureTimeline = std::vector<std::size_t>;
 
@@ -57,7 +59,7 @@ void record_until(PictureTimeline& timeline, std::size_t ms, std::size_t hash) {
 // start the new day's schedule together.
 PictureTimeline changes_as_they_happen(const LocalMoment& start, int duration_ms, int first_tick_of_day) {
   auto window = std::make_unique<ClockModeWindow>(start);
-  const int midnight = static_cast<int>(86'400'000 - start.milliseconds);
+  const int midnight = ms_to_midnight(start);
   PictureTimeline timeline{window->picture_hash()};
   for (int ms = 1; ms <= duration_ms; ++ms) {
     window->clock.advance(1);
@@ -78,7 +80,7 @@ struct PacedRun {
 
 PacedRun changes_as_paced(const LocalMoment& start, int duration_ms) {
   auto window = std::make_unique<ClockModeWindow>(start);
-  const int midnight = static_cast<int>(86'400'000 - start.milliseconds);
+  const int midnight = ms_to_midnight(start);
   PacedRun run{{window->picture_hash()}};
   int now = 0;
   int wait = kInterval;
