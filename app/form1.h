@@ -13,6 +13,9 @@ namespace pelmora {
 class Form1 {
  public:
   Form1(DrawingSurface& picture, Clock& clock, WindowShell& shell);
+  // Its star-field renderer refers to its own state: neither copied nor moved.
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
 
   // Event handlers.
   void Form_Load();

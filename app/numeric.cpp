@@ -18,10 +18,12 @@ void raise_division_by_zero() { throw RuntimeError(11, "Division by zero"); }
 void raise_type_mismatch() { throw RuntimeError(13, "Type mismatch"); }
 
 Single sng(double value) {
-  if (!std::isfinite(value)) raise_overflow();
-  const auto single = static_cast<Single>(value);
-  if (!std::isfinite(single)) raise_overflow();
-  return single;
+  // Halfway between the largest Single and the next power of two, and
+  // beyond, rounds to infinity: checked before the conversion, which C++
+  // leaves undefined outside the Single range.
+  constexpr double kSingleOverflow = 0x1.ffffffp127;
+  if (!(std::abs(value) < kSingleOverflow)) raise_overflow();
+  return static_cast<Single>(value);
 }
 
 double Int(double value) { return std::floor(value); }

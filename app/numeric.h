@@ -6,11 +6,18 @@
 
 #include <compare>
 #include <cstdint>
-#include <new>
-#include <optional>
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+
+// The routines' results depend on every floating-point step being the
+// IEEE 754 operation as written.
+static_assert(std::numeric_limits<float>::is_iec559 && std::numeric_limits<double>::is_iec559,
+              "the sky clock needs IEEE 754 single and double precision");
+#ifdef __FAST_MATH__
+#error "the sky clock must not be built with -ffast-math: it changes the chart's numbers"
+#endif
 
 namespace pelmora {
 
@@ -28,20 +35,6 @@ class RuntimeError : public std::runtime_error {
 // The line that reports a run-time error: "Run-time error '6': Overflow".
 std::string runtime_error_text(const RuntimeError& error);
 
-// Runs `action`; a run-time error, or running out of memory (error 7), is
-// returned instead of thrown. Other exceptions pass through.
-template <typename Action>
-std::optional<RuntimeError> run_catching_errors(Action&& action) {
-  try {
-    action();
-  } catch (const RuntimeError& error) {
-    return error;
-  } catch (const std::bad_alloc&) {
-    return RuntimeError(7, "Out of memory");
-  }
-  return std::nullopt;
-}
-
 [[noreturn]] void raise_invalid_argument();        // 5
 [[noreturn]] void raise_overflow();                // 6 "Overflow"
 [[noreturn]] void raise_subscript_out_of_range();  // 9
@@ -58,6 +51,9 @@ class Integer {
   constexpr Integer(int value) : value_(checked(value)) {}
   Integer(double) = delete;
   Integer(float) = delete;
+  // A Boolean is -1 or 0 (kTrue, kFalse); a bool would become 1, whose
+  // complement is still true.
+  Integer(bool) = delete;
 
   constexpr int value() const { return value_; }
 

@@ -7,11 +7,11 @@
 #include <map>
 #include <memory>
 
-#include "app/clocks.h"
+#include "clocks/clocks.h"
 #include "app/form1.h"
-#include "app/qt/font_text_renderer.h"
-#include "app/qt/painter_canvas.h"
-#include "app/replay.h"
+#include "render/font_text_renderer.h"
+#include "support/painter_canvas.h"
+#include "replay/replay.h"
 
 namespace pelmora {
 namespace {

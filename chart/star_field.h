@@ -12,6 +12,8 @@ class Module1 {
  public:
   // The renderer draws on the window's picture and reads its public `level`.
   Module1(DrawingSurface& picture, const Integer& level) : Picture1(picture), level_(level) {}
+  Module1(const Module1&) = delete;
+  Module1& operator=(const Module1&) = delete;
 
   void draw_star_field(const Integer& chart_angle, const Integer& step_eighth);
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "test_support.h"
+#include "support/test_support.h"
 
 namespace pelmora::testing {
 namespace {

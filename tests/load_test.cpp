@@ -2,7 +2,7 @@
 // behind them.
 #include <gtest/gtest.h>
 
-#include "test_support.h"
+#include "support/test_support.h"
 
 namespace pelmora::testing {
 namespace {

@@ -12,7 +12,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/options.h"
+#include "command_line/options.h"
+#include "command_line/values.h"
 
 namespace pelmora {
 namespace {
@@ -30,7 +31,7 @@ std::string problem(const std::vector<std::string>& arguments) {
 
 TEST(OptionsTest, NoOptionsIsTheWindowOnTheRealClock) {
   const Options options = parsed({});
-  EXPECT_FALSE(options.headless);
+  EXPECT_FALSE(options.headless());
   EXPECT_FALSE(options.at.has_value());
 }
 
@@ -82,7 +83,7 @@ TEST(OptionsTest, ScriptWords) {
   const Options options = parsed({"--script",
                                   "tick tick*3  wait:2.5 click:clock_mode click:cmd_exit click:picture1 "
                                   "close answer:yes answer:no answer:cancel wait:0"});
-  EXPECT_TRUE(options.headless);
+  EXPECT_TRUE(options.headless());
   const std::vector<ScriptEvent> expected = {{Kind::tick, 1, 0, 0},
                                              {Kind::tick, 3, 0, 0},
                                              {Kind::wait, 1, 2500, 0},
@@ -95,7 +96,7 @@ TEST(OptionsTest, ScriptWords) {
                                              {Kind::answer, 1, 0, 2},
                                              {Kind::wait, 1, 0, 0}};
   EXPECT_EQ(options.script, expected);
-  EXPECT_EQ(script_duration(options.script), 15 + 45 + 2500);
+  EXPECT_EQ(script_duration(*options.script), 15 + 45 + 2500);
 }
 
 TEST(OptionsTest, BadInputGetsOneLineSayingWhat) {

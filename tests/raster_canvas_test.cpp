@@ -5,9 +5,9 @@
 #include <cmath>
 #include <string>
 
-#include "app/qt/font_text_renderer.h"
-#include "app/qt/painter_canvas.h"
-#include "app/raster_canvas.h"
+#include "render/font_text_renderer.h"
+#include "support/painter_canvas.h"
+#include "render/raster_canvas.h"
 
 namespace pelmora {
 namespace {

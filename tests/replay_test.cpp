@@ -7,9 +7,10 @@
 #include <functional>
 #include <sstream>
 
-#include "app/qt/font_text_renderer.h"
-#include "app/replay.h"
-#include "test_support.h"
+#include "command_line/values.h"
+#include "render/font_text_renderer.h"
+#include "replay/replay.h"
+#include "support/test_support.h"
 
 namespace pelmora::testing {
 namespace {

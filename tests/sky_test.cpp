@@ -7,7 +7,7 @@
 #include <set>
 
 #include "chart/star_catalogue.h"
-#include "test_support.h"
+#include "support/test_support.h"
 
 namespace pelmora::testing {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "chart/star_catalogue.h"
 #include "chart/star_field.h"
-#include "test_support.h"
+#include "support/test_support.h"
 
 namespace pelmora::testing {
 namespace {

@@ -1,7 +1,7 @@
 // The window's clock-mode ticks sleep through stretches in which a tick
 // would change nothing; the picture must still change exactly as it does
 // with a tick every interval.
-#include "app/tick_pacing.h"
+#include "window/tick_pacing.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/clocks.h"
+#include "clocks/clocks.h"
 #include "app/form1.h"
-#include "app/qt/font_text_renderer.h"
-#include "test_support.h"
+#include "render/font_text_renderer.h"
+#include "support/test_support.h"
 
 namespace pelmora {
 namespace {

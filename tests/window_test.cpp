@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/qt/form1_window.h"
-#include "test_support.h"
+#include "window/form1_window.h"
+#include "support/test_support.h"
 
 namespace pelmora::testing {
 namespace {

@@ -1,0 +1,148 @@
+// Parsed by hand rather than with QCommandLineParser: the toolkit's own
+// options have to pass through to it as given (QCommandLineParser would
+// call them unknown), a headless run must not start the toolkit at all, and
+// every refusal is one line that quotes the argument safely.
+#include "command_line/options.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "command_line/values.h"
+
+namespace pelmora {
+
+namespace {
+
+struct ToolkitOption {
+  std::string_view name;
+  bool takes_value;
+};
+
+// The options QGuiApplication and QApplication take on Linux, documented
+// with one dash; the toolkit also reads them with two.
+constexpr std::array kToolkitOptions = {
+    ToolkitOption{"platform", true},   ToolkitOption{"platformpluginpath", true},
+    ToolkitOption{"platformtheme", true}, ToolkitOption{"plugin", true},
+    ToolkitOption{"qwindowgeometry", true}, ToolkitOption{"qwindowicon", true},
+    ToolkitOption{"qwindowtitle", true}, ToolkitOption{"session", true},
+    ToolkitOption{"display", true},    ToolkitOption{"geometry", true},
+    ToolkitOption{"name", true},       ToolkitOption{"visual", true},
+    ToolkitOption{"style", true},      ToolkitOption{"stylesheet", true},
+    ToolkitOption{"qmljsdebugger", true}, ToolkitOption{"fontengine", true},
+    ToolkitOption{"reverse", false},   ToolkitOption{"widgetcount", false},
+    ToolkitOption{"sync", false},      ToolkitOption{"nograb", false},
+    ToolkitOption{"dograb", false},
+};
+
+// The toolkit's option that `argument` names ("-platform", "--style=fusion"),
+// if it is one.
+const ToolkitOption* toolkit_option(std::string_view argument) {
+  if (!argument.starts_with('-')) return nullptr;
+  argument.remove_prefix(argument.starts_with("--") ? 2 : 1);
+  argument = argument.substr(0, argument.find('='));
+  const auto found = std::find_if(kToolkitOptions.begin(), kToolkitOptions.end(),
+                                  [&](const ToolkitOption& option) { return option.name == argument; });
+  return found != kToolkitOptions.end() ? &*found : nullptr;
+}
+
+constexpr std::array<std::string_view, 4> kValueOptions = {"--at", "--script", "--trace", "--snapshot"};
+constexpr std::array<std::string_view, 4> kFlagOptions = {"--help", "-h", "--version", "--stats"};
+
+bool is_one_of(std::string_view name, auto const& names) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+}  // namespace
+
+std::variant<Options, std::string> parse_options(const std::vector<std::string>& arguments) {
+  Options options;
+  std::vector<std::string> seen;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (const ToolkitOption* toolkit = toolkit_option(argument)) {
+      options.toolkit_arguments.push_back(argument);
+      if (toolkit->takes_value && argument.find('=') == std::string::npos) {
+        if (i + 1 >= arguments.size()) return "option " + quoted_argument(argument) + " needs a value";
+        options.toolkit_arguments.push_back(arguments[++i]);
+      }
+      continue;
+    }
+
+    std::string name = argument;
+    std::optional<std::string> value;
+    if (const std::size_t equals = name.find('='); name.starts_with("--") && equals != std::string::npos) {
+      value = name.substr(equals + 1);
+      name = name.substr(0, equals);
+    }
+    const bool takes_value = is_one_of(name, kValueOptions);
+    if (!takes_value && !is_one_of(name, kFlagOptions))
+      return "unknown option " + quoted_argument(argument) + " (see --help)";
+    if (takes_value && !value) {
+      if (i + 1 >= arguments.size()) return "option " + name + " needs a value";
+      value = arguments[++i];
+    }
+    if (!takes_value && value) return "option " + name + " takes no value";
+    const std::string canonical = name == "-h" ? "--help" : name;
+    if (is_one_of(canonical, seen)) return "option " + canonical + " may be given only once";
+    seen.push_back(canonical);
+
+    if (name == "--help" || name == "-h") {
+      options.help = true;
+    } else if (name == "--stats") {
+      options.stats = true;
+    } else if (name == "--version") {
+      options.version = true;
+    } else if (name == "--at") {
+      auto moment = parse_moment_or_problem(*value);
+      if (const auto* problem = std::get_if<std::string>(&moment))
+        return "--at " + quoted_argument(*value) + " " + *problem +
+               ": use YYYY-MM-DD, YYYY-MM-DD HH:MM, YYYY-MM-DD HH:MM:SS or YYYY-MM-DD HH:MM:SS.f, years 1000 "
+               "to 9999";
+      options.at = std::get<LocalMoment>(moment);
+    } else if (name == "--script") {
+      auto parsed = parse_script(*value);
+      if (auto* message = std::get_if<std::string>(&parsed)) return *message;
+      options.script = std::move(std::get<std::vector<ScriptEvent>>(parsed));
+    } else if (name == "--trace") {
+      if (value->empty()) return "--trace needs a file name (or - for standard output)";
+      options.trace_file = *value;
+    } else if (name == "--snapshot") {
+      if (value->empty()) return "--snapshot needs a file name";
+      options.snapshot_file = *value;
+    }
+  }
+
+  if (options.stats && options.headless())
+    return "--stats belongs to the window: it cannot be used with --script, --trace or --snapshot";
+  return options;
+}
+
+std::string usage_text() {
+  return "Usage: pelmora [options]\n"
+         "A sky clock: the band of sky along the sun's path, turning with the time of day.\n"
+         "With no options it opens its window on the computer's clock.\n"
+         "\n"
+         "  --at WHEN          start the clock at WHEN instead of now: YYYY-MM-DD, YYYY-MM-DD HH:MM,\n"
+         "                     YYYY-MM-DD HH:MM:SS or YYYY-MM-DD HH:MM:SS.f (local time; T may stand for\n"
+         "                     the blank). In the window the clock runs on in real time from WHEN.\n"
+         "  --script WORDS     run headless on a virtual clock through the events WORDS, in order:\n"
+         "                       tick, tick*N       15 ms of clock time, then a timer tick (N times)\n"
+         "                       wait:S             S seconds of clock time with no event\n"
+         "                       click:clock_mode, click:cmd_exit, click:picture1\n"
+         "                       close              the window's close request\n"
+         "                       answer:yes, answer:no, answer:cancel   for the next message box\n"
+         "  --trace FILE       headless; write every drawing and window operation to FILE (- for\n"
+         "                     standard output), one a line\n"
+         "  --snapshot FILE    headless; after the script write the picture area to FILE as PNG\n"
+         "  --stats            in the window: at the end, print the timer ticks and redraw passes\n"
+         "                     per second and how soon the first chart was shown\n"
+         "  --help, --version\n"
+         "\n"
+         "Each option may be given once. The toolkit's own options (-platform NAME, -display DISPLAY,\n"
+         "-style STYLE, -reverse, -qwindowgeometry GEOMETRY and the rest) keep their meaning.\n"
+         "\n"
+         "Exit status: 0 done, 1 run-time error, 2 bad command line.\n";
+}
+
+}  // namespace pelmora

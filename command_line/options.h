@@ -1,0 +1,37 @@
+// The command line: with no options the window on the real clock; options
+// choose another starting moment, or a headless run of a script of events
+// with a trace of every platform operation and a picture. The toolkit's own
+// options (-platform, -display, -style, ...) are handed on to it untouched.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "clocks/clocks.h"
+#include "command_line/script.h"
+
+namespace pelmora {
+
+struct Options {
+  std::optional<LocalMoment> at;
+  std::optional<std::vector<ScriptEvent>> script;
+  std::optional<std::string> trace_file;     // "-" is standard output
+  std::optional<std::string> snapshot_file;  // a .png
+  bool stats = false;                        // the window reports its ticks, passes and start-up time at the end
+  bool help = false;
+  bool version = false;
+  // The toolkit's options as they were given, in order, values included.
+  std::vector<std::string> toolkit_arguments;
+
+  // A run with no window: any of the script, the trace or the snapshot.
+  bool headless() const { return script || trace_file || snapshot_file; }
+};
+
+// The options, or one line saying what was wrong.
+std::variant<Options, std::string> parse_options(const std::vector<std::string>& arguments);
+
+std::string usage_text();
+
+}  // namespace pelmora

@@ -1,0 +1,34 @@
+#include "support/test_support.h"
+
+namespace pelmora::testing {
+
+std::vector<Operation> only(const std::vector<Operation>& operations, Operation::Kind kind) {
+  std::vector<Operation> selected;
+  for (const Operation& op : operations)
+    if (op.kind == kind) selected.push_back(op);
+  return selected;
+}
+
+std::vector<Operation> prints_of(const std::vector<Operation>& operations, const std::string& text) {
+  std::vector<Operation> selected;
+  for (const Operation& op : operations)
+    if (op.kind == Operation::Kind::print && op.text.find(text) != std::string::npos) selected.push_back(op);
+  return selected;
+}
+
+std::vector<std::string> trace_lines(const std::vector<Operation>& operations) {
+  std::vector<std::string> lines;
+  for (const Operation& op : operations) lines.push_back(trace_line(op));
+  return lines;
+}
+
+Operation print_op(int column, int row, const std::string& text) {
+  Operation op{.kind = Operation::Kind::print,
+               .x1 = static_cast<Single>(column * kCellWidth),
+               .y1 = static_cast<Single>(row * kCellHeight),
+               .colour = 0xff00ff};
+  op.text = text;
+  return op;
+}
+
+}  // namespace pelmora::testing

@@ -1,0 +1,116 @@
+#include "window/display_check.h"
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QString>
+#include <QtGlobal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace pelmora {
+
+namespace {
+
+std::string environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? value : "";
+}
+
+bool socket_answers(const std::string& path) {
+  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return true;  // cannot tell: leave it to the toolkit
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  if (path.size() >= sizeof address.sun_path) {
+    close(fd);
+    return true;
+  }
+  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+  const bool answers = connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+  close(fd);
+  return answers;
+}
+
+// Whether a local X server answers on the display's socket; remote and
+// unusual display names are left to the toolkit.
+bool x_server_answers(const std::string& display) {
+  if (display.empty() || display[0] != ':') return true;
+  const std::string number = display.substr(1, display.find('.') - 1);
+  return socket_answers("/tmp/.X11-unix/X" + number);
+}
+
+// Whether a Wayland compositor answers: the name is a socket in the
+// runtime directory, or a path of its own.
+bool wayland_answers(const std::string& name) {
+  if (name.starts_with('/')) return socket_answers(name);
+  const std::string runtime = environment("XDG_RUNTIME_DIR");
+  return !runtime.empty() && socket_answers(runtime + "/" + name);
+}
+
+std::string value_of(const std::vector<std::string>& arguments, const char* option) {
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    std::string name = arguments[i];
+    name.erase(0, name.starts_with("--") ? 2 : 1);
+    if (name.starts_with(std::string(option) + "=")) return name.substr(std::strlen(option) + 1);
+    if (name == option && i + 1 < arguments.size()) return arguments[i + 1];
+  }
+  return "";
+}
+
+bool has_option(const std::vector<std::string>& arguments, const char* option) {
+  for (const std::string& argument : arguments) {
+    std::string name = argument;
+    name.erase(0, name.starts_with("--") ? 2 : 1);
+    if (name == option || name.starts_with(std::string(option) + "=")) return true;
+  }
+  return false;
+}
+
+// The toolkit's messages while it starts: kept, shown once it has started.
+QtMessageHandler usual_handler = nullptr;
+std::vector<QString>* held_messages = nullptr;
+
+void while_starting(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtFatalMsg) {
+    // The toolkit found no display it could open; it would abort now.
+    std::fprintf(stderr,
+                 "pelmora: cannot open the window: the toolkit could open no display (its platform plugin "
+                 "failed). For the chart as a picture without a display, use --snapshot FILE.png (see --help).\n");
+    std::fflush(stderr);
+    _exit(1);
+  }
+  if (held_messages != nullptr) held_messages->push_back(qFormatLogMessage(type, context, message));
+}
+
+}  // namespace
+
+std::optional<std::string> display_problem(const std::vector<std::string>& toolkit_arguments) {
+  if (!environment("QT_QPA_PLATFORM").empty() || has_option(toolkit_arguments, "platform")) return std::nullopt;
+  const std::string wayland = environment("WAYLAND_DISPLAY");
+  std::string x = value_of(toolkit_arguments, "display");
+  if (x.empty()) x = environment("DISPLAY");
+  if (wayland.empty() && x.empty()) return "there is no display (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+  if (!wayland.empty() && wayland_answers(wayland)) return std::nullopt;
+  if (!x.empty() && x_server_answers(x)) return std::nullopt;
+  return "no display server answers on " + (x.empty() ? wayland : x);
+}
+
+void start_toolkit_quietly() {
+  static std::vector<QString> messages;
+  held_messages = &messages;
+  usual_handler = qInstallMessageHandler(while_starting);
+}
+
+void toolkit_started() {
+  qInstallMessageHandler(usual_handler);
+  if (held_messages == nullptr) return;
+  for (const QString& message : *held_messages) std::fprintf(stderr, "%s\n", qPrintable(message));
+  held_messages->clear();
+  held_messages = nullptr;
+}
+
+}  // namespace pelmora

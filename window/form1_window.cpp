@@ -1,0 +1,218 @@
+#include "window/form1_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMessageBox>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "app/handler_boundary.h"
+#include "window/session.h"
+#include "window/tick_pacing.h"
+
+namespace pelmora {
+
+namespace {
+
+// Design sizes in twips at 15 twips per pixel.
+constexpr int kTwipsPerPixel = 15;
+constexpr int px(int twips) { return twips / kTwipsPerPixel; }
+
+QString to_qstring(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+Form1Window::Form1Window(Clock& clock)
+    : picture1_(new PictureWidget(this)),
+      surface_(&picture1_->canvas(), nullptr),
+      form_(surface_, clock, *this),
+      clock_(clock) {
+  setWindowTitle(QStringLiteral("Pelmora10"));
+  setFixedSize(px(19080), px(14640));
+
+  picture1_->setGeometry(px(120), px(360), px(18615), px(13815));
+  picture1_->setFont(picture_font());
+
+  QFont button_font = picture_font();
+  button_font.setPixelSize(11);
+  button_font.setStyleStrategy(QFont::PreferDefault);
+  clock_mode_ = new QPushButton(QStringLiteral("clock mode"), picture1_);
+  clock_mode_->setGeometry(px(16680), px(120), px(855), px(615));
+  cmd_exit_ = new QPushButton(QStringLiteral("cmd_exit"), picture1_);
+  cmd_exit_->setGeometry(px(17640), px(120), px(855), px(615));
+  for (QPushButton* button : {clock_mode_, cmd_exit_}) {
+    button->setFont(button_font);
+    button->setAutoDefault(false);
+  }
+  // Tab order: the picture, then cmd_exit, then clock_mode.
+  setTabOrder(picture1_, cmd_exit_);
+  setTabOrder(cmd_exit_, clock_mode_);
+
+  picture1_->on_click = [this] { dispatch([this] { form_.picture1_click(); }); };
+  picture1_->on_first_paint = [this] { first_chart_shown_ = seconds_since_boot(); };
+  QObject::connect(clock_mode_, &QPushButton::clicked, this,
+                   [this] { dispatch([this] { form_.clock_mode_Click(); }); });
+  QObject::connect(cmd_exit_, &QPushButton::clicked, this, [this] { dispatch([this] { form_.cmd_exit_Click(); }); });
+  timer2_.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&timer2_, &QTimer::timeout, this, [this] { timer_tick(); });
+}
+
+Form1Window::~Form1Window() { timer2_.stop(); }
+
+void Form1Window::load() {
+  dispatch([this] { form_.Form_Load(); });
+}
+
+void Form1Window::timer_tick() {
+  // No tick starts inside a running one; a tick that falls due meanwhile
+  // is dropped.
+  if (in_tick_) return;
+  in_tick_ = true;
+  ++ticks_handled_;
+  const long changes_before = picture1_->changes_shown();
+  dispatch([this] { form_.Timer2_Timer(); });
+  in_tick_ = false;
+  if (ended_ || !timer2_.isActive()) return;
+  // In clock mode most ticks reprint what is there; sleep through those.
+  const bool changed = picture1_->changes_shown() != changes_before;
+  const int wait = next_tick_wait_ms(form_.state(), clock_.seconds_since_midnight(), interval_ms_, changed);
+  if (wait != timer2_.interval()) timer2_.start(wait);
+}
+
+void Form1Window::dispatch(const std::function<void()>& handler) {
+  if (ended_) return;
+  const HandlerEnd end = run_handler(handler);
+  if (end.kind == HandlerEnd::Kind::program_ended) finish(0);
+  if (end.kind == HandlerEnd::Kind::runtime_error) {
+    std::fprintf(stderr, "%s\n", runtime_error_text(*end.error).c_str());
+    finish(1);
+    QMessageBox::critical(this, QStringLiteral("Pelmora10"),
+                          QStringLiteral("Run-time error '%1':\n\n%2")
+                              .arg(end.error->number())
+                              .arg(QString::fromUtf8(end.error->what())));
+  }
+  if (!ended_) picture1_->show_changes();
+}
+
+void Form1Window::finish(int status) {
+  if (ended_) return;
+  ended_ = true;
+  exit_status_ = status;
+  timer2_.stop();
+  // Queued: the application's loop ends once the handlers have unwound, and
+  // a box that reports an error can still be shown meanwhile.
+  if (running_)
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [status] { QCoreApplication::exit(status); }, Qt::QueuedConnection);
+}
+
+int Form1Window::run() {
+  if (ended_) return exit_status_;
+  running_ = true;
+  const int status = QApplication::exec();
+  running_ = false;
+  return ended_ ? exit_status_ : status;
+}
+
+void Form1Window::closeEvent(QCloseEvent* event) {
+  if (ended_) return event->accept();
+  Integer cancel = 0;
+  dispatch([&] { form_.form_unload(cancel); });
+  if (ended_ || cancel == 0) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void Form1Window::set_caption(Button button, std::string_view caption) {
+  (button == Button::clock_mode ? clock_mode_ : cmd_exit_)->setText(to_qstring(caption));
+}
+
+void Form1Window::set_timer_interval(Integer milliseconds) {
+  if (milliseconds < 0) raise_invalid_argument();
+  interval_ms_ = milliseconds.value();
+  if (milliseconds == 0) return timer2_.stop();
+  timer2_.start(milliseconds.value());
+}
+
+Integer Form1Window::message_box(std::string_view prompt, Integer style, std::string_view title) {
+  const int bits = style.value();
+  QMessageBox box(this);
+  box.setWindowTitle(to_qstring(title));
+  box.setText(to_qstring(prompt));
+  switch (bits & 0x70) {
+    case 16:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case 32:
+      box.setIcon(QMessageBox::Question);
+      break;
+    case 48:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case 64:
+      box.setIcon(QMessageBox::Information);
+      break;
+    default:
+      break;
+  }
+  // The buttons of each style, with the answer each gives.
+  struct Choice {
+    QMessageBox::StandardButton button;
+    int answer;
+  };
+  std::vector<Choice> choices;
+  switch (bits & 7) {
+    case 1:
+      choices = {{QMessageBox::Ok, 1}, {QMessageBox::Cancel, 2}};
+      break;
+    case 2:
+      choices = {{QMessageBox::Abort, 3}, {QMessageBox::Retry, 4}, {QMessageBox::Ignore, 5}};
+      break;
+    case 3:
+      choices = {{QMessageBox::Yes, 6}, {QMessageBox::No, 7}, {QMessageBox::Cancel, 2}};
+      break;
+    case 4:
+      choices = {{QMessageBox::Yes, 6}, {QMessageBox::No, 7}};
+      break;
+    case 5:
+      choices = {{QMessageBox::Retry, 4}, {QMessageBox::Cancel, 2}};
+      break;
+    default:
+      choices = {{QMessageBox::Ok, 1}};
+      break;
+  }
+  for (const Choice& choice : choices) box.addButton(choice.button);
+  const std::size_t default_index =
+      std::min<std::size_t>(static_cast<std::size_t>((bits >> 8) & 3), choices.size() - 1);
+  box.setDefaultButton(choices[default_index].button);
+  // Escape and closing the box give Cancel where there is one.
+  const auto has_cancel =
+      std::find_if(choices.begin(), choices.end(), [](const Choice& c) { return c.answer == kAnswerCancel; });
+  box.setEscapeButton(has_cancel != choices.end() ? has_cancel->button : choices.back().button);
+
+  picture1_->show_changes();
+  box.exec();
+  if (ended_) throw ProgramEnded{};
+  const auto pressed = box.standardButton(box.clickedButton());
+  for (const Choice& choice : choices)
+    if (choice.button == pressed) return choice.answer;
+  return has_cancel != choices.end() ? kAnswerCancel : choices.back().answer;
+}
+
+void Form1Window::end_program() { throw ProgramEnded{}; }
+
+void Form1Window::yield() {
+  ++redraw_passes_;  // every pass ends in its one yield
+  picture1_->show_changes();
+  QCoreApplication::processEvents();
+  // The program ended in a handler that ran meanwhile: nothing of the
+  // interrupted handlers may run on.
+  if (ended_) throw ProgramEnded{};
+}
+
+}  // namespace pelmora

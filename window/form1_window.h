@@ -1,0 +1,79 @@
+// The window Form1 in the toolkit: the picture area, the two buttons and the
+// timer, laid out as designed, and the platform's side of the routines.
+#pragma once
+
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+#include "app/form1.h"
+#include "render/picture.h"
+#include "window/picture_widget.h"
+
+namespace pelmora {
+
+class Form1Window : public QWidget, private WindowShell {
+ public:
+  explicit Form1Window(Clock& clock);
+  ~Form1Window() override;
+  Form1Window(const Form1Window&) = delete;
+  Form1Window& operator=(const Form1Window&) = delete;
+
+  // The load event: runs Form_Load.
+  void load();
+  // Runs the application's loop until the program ends; returns the exit
+  // status.
+  int run();
+  bool ended() const { return ended_; }
+  // Ends the program from outside (a signal), as Yes in the exit box does.
+  void end_now() { finish(0); }
+
+  // What the run did: timer ticks handled, redraw passes, and when the
+  // first chart was on the screen (seconds since boot; 0 before).
+  long ticks_handled() const { return ticks_handled_; }
+  long redraw_passes() const { return redraw_passes_; }
+  double first_chart_shown() const { return first_chart_shown_; }
+  int exit_status() const { return exit_status_; }
+
+  QPushButton* clock_mode_button() const { return clock_mode_; }
+  QPushButton* cmd_exit_button() const { return cmd_exit_; }
+  PictureWidget* picture() const { return picture1_; }
+  Form1& form() { return form_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void set_caption(Button button, std::string_view caption) override;
+  void set_timer_interval(Integer milliseconds) override;
+  Integer message_box(std::string_view prompt, Integer style, std::string_view title) override;
+  [[noreturn]] void end_program() override;
+  void yield() override;
+
+  // Runs one event handler: a run-time error or the end of the program
+  // stops here, at the handler boundary, never inside the toolkit.
+  void dispatch(const std::function<void()>& handler);
+  void finish(int status);
+  void timer_tick();
+
+  // A child, deleted with the window's widget after the members below: it
+  // owns the pixels, which the surface draws on until the form is gone.
+  PictureWidget* picture1_;
+  Picture surface_;
+  Form1 form_;
+  Clock& clock_;
+  QPushButton* clock_mode_;
+  QPushButton* cmd_exit_;
+  QTimer timer2_;
+  bool ended_ = false;
+  bool in_tick_ = false;
+  int interval_ms_ = 0;  // as the routines set it
+  bool running_ = false;
+  long ticks_handled_ = 0;
+  long redraw_passes_ = 0;
+  double first_chart_shown_ = 0;
+  int exit_status_ = 0;
+};
+
+}  // namespace pelmora

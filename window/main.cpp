@@ -1,0 +1,100 @@
+// Pelmora: with no options the window on the computer's clock; with the
+// options of a headless run, a replay that writes a trace and a picture.
+#include <QApplication>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "clocks/clocks.h"
+#include "command_line/options.h"
+#include "replay/headless_run.h"
+#include "window/display_check.h"
+#include "window/form1_window.h"
+#include "window/session.h"
+
+namespace {
+
+constexpr int kBadInput = 2;
+
+// The arguments the toolkit is started with: the program's name and the
+// toolkit's own options. They must outlive the application object.
+struct ToolkitArguments {
+  explicit ToolkitArguments(const char* program, const std::vector<std::string>& options)
+      : texts(options.begin(), options.end()) {
+    texts.insert(texts.begin(), program);
+    for (std::string& text : texts) pointers.push_back(text.data());
+    pointers.push_back(nullptr);
+    count = static_cast<int>(texts.size());
+  }
+  std::vector<std::string> texts;
+  std::vector<char*> pointers;
+  int count = 0;
+};
+
+void print_stats(const pelmora::Form1Window& window, double seconds) {
+  const double first_shown =
+      window.first_chart_shown() > 0 ? window.first_chart_shown() - pelmora::process_start_since_boot() : 0;
+  std::fprintf(stderr,
+               "pelmora: %ld timer ticks and %ld redraw passes in %.1f s (%.1f ticks, %.1f passes per second); "
+               "first chart shown %.0f ms after start\n",
+               window.ticks_handled(), window.redraw_passes(), seconds, window.ticks_handled() / seconds,
+               window.redraw_passes() / seconds, first_shown * 1000);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace pelmora;
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  auto parsed = parse_options(arguments);
+  if (const auto* message = std::get_if<std::string>(&parsed)) {
+    std::fprintf(stderr, "pelmora: %s\n", message->c_str());
+    return kBadInput;
+  }
+  const Options& options = std::get<Options>(parsed);
+
+  if (options.help) {
+    std::fputs(usage_text().c_str(), stdout);
+    return 0;
+  }
+  if (options.version) {
+    std::puts("pelmora 1.0");
+    return 0;
+  }
+  if (options.headless()) return run_headless(options, argv[0]);
+
+  if (const auto problem = display_problem(options.toolkit_arguments)) {
+    std::fprintf(stderr,
+                 "pelmora: cannot open the window: %s. For the chart as a picture without a display, use "
+                 "--snapshot FILE.png (see --help).\n",
+                 problem->c_str());
+    return 1;
+  }
+
+  ToolkitArguments toolkit(argv[0], options.toolkit_arguments);
+  start_toolkit_quietly();
+  QApplication application(toolkit.count, toolkit.pointers.data());
+  toolkit_started();
+  // From here on a signal ends the program the ordinary way, also one that
+  // arrives while the window is still loading.
+  Form1Window* running_window = nullptr;
+  end_on_signals([&running_window] {
+    if (running_window != nullptr) running_window->end_now();
+  });
+  std::unique_ptr<Clock> clock;
+  if (options.at) {
+    clock = std::make_unique<StartedClock>(*options.at);
+  } else {
+    clock = std::make_unique<SystemClock>();
+  }
+  Form1Window window(*clock);
+  running_window = &window;
+  window.load();
+  if (window.ended()) return window.exit_status();
+  window.show();
+  const double started = seconds_since_boot();
+  const int status = window.run();
+  if (options.stats) print_stats(window, seconds_since_boot() - started);
+  return status;
+}
