@@ -22,16 +22,26 @@ struct ToolkitOption {
 // The options QGuiApplication and QApplication take on Linux, documented
 // with one dash; the toolkit also reads them with two.
 constexpr std::array kToolkitOptions = {
-    ToolkitOption{"platform", true},   ToolkitOption{"platformpluginpath", true},
-    ToolkitOption{"platformtheme", true}, ToolkitOption{"plugin", true},
-    ToolkitOption{"qwindowgeometry", true}, ToolkitOption{"qwindowicon", true},
-    ToolkitOption{"qwindowtitle", true}, ToolkitOption{"session", true},
-    ToolkitOption{"display", true},    ToolkitOption{"geometry", true},
-    ToolkitOption{"name", true},       ToolkitOption{"visual", true},
-    ToolkitOption{"style", true},      ToolkitOption{"stylesheet", true},
-    ToolkitOption{"qmljsdebugger", true}, ToolkitOption{"fontengine", true},
-    ToolkitOption{"reverse", false},   ToolkitOption{"widgetcount", false},
-    ToolkitOption{"sync", false},      ToolkitOption{"nograb", false},
+    ToolkitOption{"platform", true},
+    ToolkitOption{"platformpluginpath", true},
+    ToolkitOption{"platformtheme", true},
+    ToolkitOption{"plugin", true},
+    ToolkitOption{"qwindowgeometry", true},
+    ToolkitOption{"qwindowicon", true},
+    ToolkitOption{"qwindowtitle", true},
+    ToolkitOption{"session", true},
+    ToolkitOption{"display", true},
+    ToolkitOption{"geometry", true},
+    ToolkitOption{"name", true},
+    ToolkitOption{"visual", true},
+    ToolkitOption{"style", true},
+    ToolkitOption{"stylesheet", true},
+    ToolkitOption{"qmljsdebugger", true},
+    ToolkitOption{"fontengine", true},
+    ToolkitOption{"reverse", false},
+    ToolkitOption{"widgetcount", false},
+    ToolkitOption{"sync", false},
+    ToolkitOption{"nograb", false},
     ToolkitOption{"dograb", false},
 };
 
@@ -47,7 +57,7 @@ const ToolkitOption* toolkit_option(std::string_view argument) {
 }
 
 constexpr std::array<std::string_view, 4> kValueOptions = {"--at", "--script", "--trace", "--snapshot"};
-constexpr std::array<std::string_view, 4> kFlagOptions = {"--help", "-h", "--version", "--stats"};
+constexpr std::array<std::string_view, 5> kFlagOptions = {"--help", "-h", "--version", "--stats", "--clock-mode"};
 
 bool is_one_of(std::string_view name, auto const& names) {
   return std::find(names.begin(), names.end(), name) != names.end();
@@ -93,6 +103,8 @@ std::variant<Options, std::string> parse_options(const std::vector<std::string>&
       options.stats = true;
     } else if (name == "--version") {
       options.version = true;
+    } else if (name == "--clock-mode") {
+      options.clock_mode = true;
     } else if (name == "--at") {
       auto moment = parse_moment_or_problem(*value);
       if (const auto* problem = std::get_if<std::string>(&moment))
@@ -135,6 +147,8 @@ std::string usage_text() {
          "  --trace FILE       headless; write every drawing and window operation to FILE (- for\n"
          "                     standard output), one a line\n"
          "  --snapshot FILE    headless; after the script write the picture area to FILE as PNG\n"
+         "  --clock-mode       start in clock mode, as if the clock mode button had been pressed once\n"
+         "                     (in a headless run: as if the script began with click:clock_mode)\n"
          "  --stats            in the window: at the end, print the timer ticks and redraw passes\n"
          "                     per second and how soon the first chart was shown\n"
          "  --help, --version\n"

@@ -20,6 +20,7 @@ struct Options {
   std::optional<std::string> trace_file;     // "-" is standard output
   std::optional<std::string> snapshot_file;  // a .png
   bool stats = false;                        // the window reports its ticks, passes and start-up time at the end
+  bool clock_mode = false;                   // start as if the clock_mode button had been pressed after the load
   bool help = false;
   bool version = false;
   // The toolkit's options as they were given, in order, values included.

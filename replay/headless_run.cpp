@@ -59,7 +59,8 @@ bool save_snapshot(const RasterCanvas& canvas, const std::string& temporary, con
 
 int run_headless(const Options& options, char* program) {
   const LocalMoment start = options.at.value_or(local_now());
-  const std::vector<ScriptEvent> script = options.script.value_or(std::vector<ScriptEvent>{});
+  std::vector<ScriptEvent> script = options.script.value_or(std::vector<ScriptEvent>{});
+  if (options.clock_mode) script.insert(script.begin(), ScriptEvent{.kind = ScriptEvent::Kind::click_clock_mode});
   if (!script_fits(start, script)) return fail("the script runs the clock past 9999-12-31");
 
   // Every file is opened before anything runs.

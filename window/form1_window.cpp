@@ -66,6 +66,8 @@ void Form1Window::load() {
   dispatch([this] { form_.Form_Load(); });
 }
 
+void Form1Window::press_clock_mode() { clock_mode_->click(); }
+
 void Form1Window::timer_tick() {
   // No tick starts inside a running one; a tick that falls due meanwhile
   // is dropped.

@@ -22,6 +22,8 @@ class Form1Window : public QWidget, private WindowShell {
 
   // The load event: runs Form_Load.
   void load();
+  // A press of the clock_mode button, as the user would make it.
+  void press_clock_mode();
   // Runs the application's loop until the program ends; returns the exit
   // status.
   int run();

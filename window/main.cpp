@@ -91,6 +91,7 @@ int main(int argc, char** argv) {
   Form1Window window(*clock);
   running_window = &window;
   window.load();
+  if (options.clock_mode) window.press_clock_mode();
   if (window.ended()) return window.exit_status();
   window.show();
   const double started = seconds_since_boot();
