@@ -1,5 +1,6 @@
 // The cost of one redraw pass: on the fast canvas the window shows, and on
-// the plain QPainter canvas it is measured against; then the ratio.
+// the plain QPainter canvas (one painter a pass) it is measured against;
+// then the ratio.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -7,11 +8,11 @@
 #include <map>
 #include <memory>
 
-#include "clocks/clocks.h"
 #include "app/form1.h"
+#include "clocks/clocks.h"
 #include "render/font_text_renderer.h"
-#include "support/painter_canvas.h"
 #include "replay/replay.h"
+#include "support/painter_canvas.h"
 
 namespace pelmora {
 namespace {
@@ -29,7 +30,10 @@ struct Sky {
   }
   void tick() {
     clock.advance(15);
+    // The plain canvas paints a whole pass with one painter.
+    if constexpr (requires(Canvas & c) { c.begin_pass(); }) canvas->begin_pass();
     form.Timer2_Timer();
+    if constexpr (requires(Canvas & c) { c.end_pass(); }) canvas->end_pass();
   }
   std::unique_ptr<Canvas> canvas;
   Picture picture;

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "trace/operation_log.h"
 #include "render/picture.h"
 #include "render/raster_canvas.h"
+#include "trace/operation_log.h"
 
 namespace pelmora {
 // Shows an operation as its trace line in test failures.
