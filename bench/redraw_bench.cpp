@@ -1,9 +1,12 @@
-// The cost of one redraw pass: on the fast canvas the window shows, and on
-// the plain QPainter canvas (one painter a pass) it is measured against;
-// then the ratio.
+// The cost of one redraw pass: on the fast canvas the window shows, at the
+// picture's own size and at other scales, with and without the record that
+// redraws it at another scale, and on the plain QPainter canvas (one painter
+// a pass) it is measured against; then the ratio. And the record's size
+// after a full turn of the chart in each mode.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
+#include <chrono>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -11,6 +14,7 @@
 #include "app/form1.h"
 #include "clocks/clocks.h"
 #include "render/font_text_renderer.h"
+#include "render/rescalable_canvas.h"
 #include "replay/replay.h"
 #include "support/painter_canvas.h"
 
@@ -21,10 +25,10 @@ namespace {
 // one step.
 template <typename Canvas>
 struct Sky {
-  explicit Sky(std::unique_ptr<Canvas> pixels)
+  explicit Sky(std::unique_ptr<Canvas> pixels = nullptr, std::int64_t start_ms = 21'600'000)
       : canvas(std::move(pixels)),
         picture(canvas.get(), nullptr),
-        clock(LocalMoment{2026, 12, 7, 21'600'000}),
+        clock(LocalMoment{2026, 12, 7, start_ms}),
         form(picture, clock, shell) {
     form.Form_Load();
   }
@@ -55,6 +59,85 @@ void BM_RedrawPass_Fast(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RedrawPass_Fast)->Unit(benchmark::kMicrosecond);
+
+// One full turn of the chart: every text and figure position met once.
+constexpr int kStepsOfATurn = 2880;
+
+// The same pass drawn at a scale, on the raster alone, after a full turn.
+void BM_RedrawPass_Scaled(benchmark::State& state, double scale) {
+  Sky<RasterCanvas> sky(std::make_unique<RasterCanvas>(&text_renderer(), scale));
+  for (int step = 0; step < kStepsOfATurn; ++step) sky.tick();
+  for (auto _ : state) {
+    sky.tick();
+    benchmark::DoNotOptimize(sky.canvas->data());
+  }
+}
+BENCHMARK_CAPTURE(BM_RedrawPass_Scaled, 1, 1.0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_RedrawPass_Scaled, 1.5, 1.5)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_RedrawPass_Scaled, 2, 2.0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_RedrawPass_Scaled, 3, 3.0)->Unit(benchmark::kMicrosecond);
+
+// The pass as the window draws it: on the raster at scale 1, keeping the
+// record, after a full turn (against BM_RedrawPass_Scaled/1).
+void BM_RedrawPass_Recorded(benchmark::State& state) {
+  Sky<RescalableCanvas> sky(std::make_unique<RescalableCanvas>(&text_renderer()));
+  for (int step = 0; step < kStepsOfATurn; ++step) sky.tick();
+  for (auto _ : state) {
+    sky.tick();
+    benchmark::DoNotOptimize(sky.canvas->raster().data());
+  }
+}
+BENCHMARK(BM_RedrawPass_Recorded)->Unit(benchmark::kMicrosecond);
+
+// Keeping the record alone, with no pixels: less the routines' own cost
+// (BM_RedrawPass_NoPixels), what the record adds to a pass.
+class RecordOnly : public PixelCanvas {
+ public:
+  void fill(Colour colour) override { record.clear(colour); }
+  void line(double x1, double y1, double x2, double y2, Colour colour) override {
+    record.line(pixel_of(x1), pixel_of(y1), pixel_of(x2), pixel_of(y2), colour);
+  }
+  void circle(double x, double y, double radius, Colour colour) override {
+    record.circle(pixel_of(x), pixel_of(y), radius_of(radius), colour);
+  }
+  void text(double x, double y, std::string_view text, Colour fore, Colour back) override {
+    record.text(pixel_of(x), pixel_of(y), text, fore, back);
+  }
+  FigureRecord record;
+};
+
+void BM_RedrawPass_RecordOnly(benchmark::State& state) {
+  Sky<RecordOnly> sky(std::make_unique<RecordOnly>());
+  for (int step = 0; step < kStepsOfATurn; ++step) sky.tick();
+  for (auto _ : state) {
+    sky.tick();
+    benchmark::DoNotOptimize(&sky.canvas->record);
+  }
+}
+BENCHMARK(BM_RedrawPass_RecordOnly)->Unit(benchmark::kMicrosecond);
+
+// The record after a full turn of the chart: in simulation mode 2,880
+// steps; in clock mode a whole day from midnight, one step every 30 seconds
+// (the next midnight's load would clear it). And how long a rebuild at
+// scale 2 from it takes.
+void BM_RecordAfterAFullTurn(benchmark::State& state, bool clock_mode) {
+  for (auto _ : state) {
+    Sky<RescalableCanvas> sky(std::make_unique<RescalableCanvas>(&text_renderer()), clock_mode ? 0 : 21'600'000);
+    if (clock_mode) sky.form.clock_mode_Click();
+    for (int step = 0; step < kStepsOfATurn - (clock_mode ? 1 : 0); ++step) {
+      if (clock_mode) sky.clock.advance(30'000 - 15);
+      sky.tick();
+    }
+    state.counters["figures"] = static_cast<double>(sky.canvas->record().size());
+    state.counters["KiB"] = static_cast<double>(sky.canvas->record().bytes()) / 1024;
+    const auto start = std::chrono::steady_clock::now();
+    sky.canvas->rescale(2);
+    state.counters["rebuild_ms_at_2"] =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  }
+}
+BENCHMARK_CAPTURE(BM_RecordAfterAFullTurn, simulation, false)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RecordAfterAFullTurn, clock, true)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void BM_RedrawPass_PlainQPainter(benchmark::State& state) {
   Sky<PainterCanvas> sky(std::make_unique<PainterCanvas>());

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace pelmora {
 
@@ -12,6 +13,8 @@ namespace {
 
 // Room to the right of the cells for ink that overhangs its advance.
 constexpr int kOverhang = 4;
+// Points per pixel on an image of 96 dots per inch (what a QImage has).
+constexpr double kPointsPerPixel = 72.0 / 96.0;
 
 QString loaded_family() {
   static const QString family = [] {
@@ -24,32 +27,58 @@ QString loaded_family() {
 
 }  // namespace
 
-QFont picture_font() {
+QFont picture_font(double scale) {
   QFont font(loaded_family());
-  font.setPixelSize(13);
+  // Whole pixels at scale 1; elsewhere 13 s pixels, which need not be whole.
+  if (scale == 1.0) {
+    font.setPixelSize(13);
+  } else {
+    font.setPointSizeF(13 * scale * kPointsPerPixel);
+  }
   font.setWeight(QFont::Normal);
   font.setStyleStrategy(QFont::NoAntialias);
   font.setHintingPreference(QFont::PreferFullHinting);
   return font;
 }
 
-FontTextRenderer::FontTextRenderer() : font_(picture_font()), ascent_(QFontMetrics(font_).ascent()) {}
+FontTextRenderer::FontTextRenderer()
+    : picture_size_{1.0, picture_font(), QFontMetrics(picture_font()).ascent()},
+      last_scaled_(picture_size_),
+      picture_metrics_(picture_size_.font) {}
 
-TextInk FontTextRenderer::render(std::string_view text) {
+const FontTextRenderer::ScaledFont& FontTextRenderer::font_at(double scale) {
+  if (scale == 1.0) return picture_size_;
+  if (last_scaled_.scale != scale) {
+    const QFont font = picture_font(scale);
+    // Measured as drawn: on an image.
+    QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
+    last_scaled_ = {scale, font, QFontMetrics(font, &probe).ascent()};
+  }
+  return last_scaled_;
+}
+
+int FontTextRenderer::cells_width(std::string_view text) {
   const QString qtext = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  return std::max(picture_metrics_.horizontalAdvance(qtext), static_cast<int>(text.size()) * kCellWidth);
+}
+
+TextInk FontTextRenderer::render(std::string_view text, double scale) {
+  const QString qtext = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  const ScaledFont& scaled = font_at(scale);
   TextInk ink;
-  ink.cells_width = std::max(QFontMetrics(font_).horizontalAdvance(qtext), static_cast<int>(text.size()) * kCellWidth);
-  ink.width = ink.cells_width + kOverhang;
-  QImage image(ink.width, kCellHeight, QImage::Format_ARGB32_Premultiplied);
+  ink.cells_width = cells_width(text);
+  ink.width = static_cast<int>(std::ceil(ink.cells_width * scale)) + kOverhang;
+  ink.height = static_cast<int>(std::ceil(kCellHeight * scale));
+  QImage image(ink.width, ink.height, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   {
     QPainter painter(&image);
-    painter.setFont(font_);
+    painter.setFont(scaled.font);
     painter.setPen(Qt::white);
-    painter.drawText(0, ascent_, qtext);
+    painter.drawText(0, scaled.ascent, qtext);
   }
-  ink.ink.resize(static_cast<std::size_t>(ink.width) * kCellHeight);
-  for (int y = 0; y < kCellHeight; ++y) {
+  ink.ink.resize(static_cast<std::size_t>(ink.width) * ink.height);
+  for (int y = 0; y < ink.height; ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
     for (int x = 0; x < ink.width; ++x) ink.ink[static_cast<std::size_t>(y) * ink.width + x] = qAlpha(line[x]) != 0;
   }

@@ -3,23 +3,34 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 
 #include "render/raster_canvas.h"
 
 namespace pelmora {
 
-// The picture's font: the shipped sans-serif at 13 pixels, drawn without
-// antialiasing so that every machine shows the same pixels.
-QFont picture_font();
+// The picture's font: the shipped sans-serif at 13 pixels times the scale,
+// drawn without antialiasing so that every machine shows the same pixels.
+QFont picture_font(double scale = 1.0);
 
 class FontTextRenderer : public TextRenderer {
  public:
   FontTextRenderer();
-  TextInk render(std::string_view text) override;
+  TextInk render(std::string_view text, double scale) override;
+  int cells_width(std::string_view text) override;
 
  private:
-  QFont font_;
-  int ascent_;
+  // The font at one scale, and where its baseline lies below a cell's top.
+  struct ScaledFont {
+    double scale;
+    QFont font;
+    int ascent;
+  };
+  const ScaledFont& font_at(double scale);
+
+  ScaledFont picture_size_;  // the cells are measured at scale 1
+  ScaledFont last_scaled_;
+  QFontMetrics picture_metrics_;
 };
 
 }  // namespace pelmora

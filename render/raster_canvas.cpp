@@ -12,26 +12,38 @@ namespace {
 // Distinct texts kept ready: the chart prints about 1,500 over a full turn;
 // past the limit the cache starts afresh, so memory stays bounded.
 constexpr std::size_t kPrintedBlockLimit = 2048;
+// Scaled rings kept ready: a handful of radii, at a few centre fractions
+// for most scales.
+constexpr std::size_t kScaledRingLimit = 1024;
 
 constexpr std::uint32_t opaque(Colour colour) { return 0xff000000u | (colour & 0xffffffu); }
 
-// Clamps a coordinate far outside the picture so that integer loops stay
-// small and nothing overflows; whatever lies outside is clipped anyway.
-double clamp_far(double v) { return std::clamp(v, -1.0e6, 1.0e6); }
-
 }  // namespace
 
-int pixel_of(double coordinate) { return static_cast<int>(std::floor(clamp_far(coordinate) + 0.5)); }
+int radius_of(double radius) { return std::min(pixel_of(std::abs(radius)), 4096); }
 
-RasterCanvas::RasterCanvas(TextRenderer* text_renderer)
+std::size_t RasterCanvas::RingKeyHash::operator()(const RingKey& key) const {
+  const std::size_t h = std::hash<double>{}(key.fraction_x) * 31 + std::hash<double>{}(key.fraction_y);
+  return h * 1021 + static_cast<std::size_t>(key.radius);
+}
+
+RasterCanvas::RasterCanvas(TextRenderer* text_renderer, double scale, Colour background)
     : text_renderer_(text_renderer),
-      pixels_(static_cast<std::size_t>(kPictureWidth) * kPictureHeight, opaque(0)),
-      changed_tiles_(static_cast<std::size_t>(kTilesAcross) * kTilesDown, 0),
-      tile_change_counts_(changed_tiles_.size(), 0) {}
+      scale_(scale),
+      width_(scale_.edge(kPictureWidth)),
+      height_(scale_.edge(kPictureHeight)),
+      tiles_across_((width_ + kTileWidth - 1) / kTileWidth),
+      tiles_down_((height_ + kTileHeight - 1) / kTileHeight),
+      pixels_(static_cast<std::size_t>(width_) * height_, opaque(background)),
+      changed_tiles_(static_cast<std::size_t>(tiles_across_) * tiles_down_, 0),
+      tile_change_counts_(changed_tiles_.size(), 0),
+      drawn_tiles_(changed_tiles_.size(), 0),
+      fill_value_(opaque(background)) {}
 
 void RasterCanvas::mark_changed(int x, int y) {
-  const auto tile = static_cast<std::size_t>(y / kTileHeight) * kTilesAcross + x / kTileWidth;
+  const auto tile = static_cast<std::size_t>(y / kTileHeight) * tiles_across_ + x / kTileWidth;
   changed_tiles_[tile] = 1;
+  drawn_tiles_[tile] = 1;
   ++tile_change_counts_[tile];
   any_changed_ = true;
 }
@@ -39,8 +51,9 @@ void RasterCanvas::mark_changed(int x, int y) {
 void RasterCanvas::mark_changed(int x1, int y1, int x2, int y2) {
   for (int ty = y1 / kTileHeight; ty <= y2 / kTileHeight; ++ty)
     for (int tx = x1 / kTileWidth; tx <= x2 / kTileWidth; ++tx) {
-      const auto tile = static_cast<std::size_t>(ty) * kTilesAcross + tx;
+      const auto tile = static_cast<std::size_t>(ty) * tiles_across_ + tx;
       changed_tiles_[tile] = 1;
+      drawn_tiles_[tile] = 1;
       ++tile_change_counts_[tile];
     }
   any_changed_ = true;
@@ -50,12 +63,12 @@ std::uint64_t RasterCanvas::tile_changes(int x1, int y1, int x2, int y2) const {
   std::uint64_t sum = 0;
   for (int ty = y1 / kTileHeight; ty <= y2 / kTileHeight; ++ty)
     for (int tx = x1 / kTileWidth; tx <= x2 / kTileWidth; ++tx)
-      sum += tile_change_counts_[static_cast<std::size_t>(ty) * kTilesAcross + tx];
+      sum += tile_change_counts_[static_cast<std::size_t>(ty) * tiles_across_ + tx];
   return sum;
 }
 
 void RasterCanvas::plot(int x, int y, std::uint32_t value) {
-  if (x < 0 || y < 0 || x >= kPictureWidth || y >= kPictureHeight) return;
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
   std::uint32_t& p = pixels_[index(x, y)];
   if (p == value) return;
   p = value;
@@ -63,9 +76,9 @@ void RasterCanvas::plot(int x, int y, std::uint32_t value) {
 }
 
 void RasterCanvas::horizontal(int x1, int x2, int y, std::uint32_t value) {
-  if (y < 0 || y >= kPictureHeight) return;
+  if (y < 0 || y >= height_) return;
   x1 = std::max(x1, 0);
-  x2 = std::min(x2, kPictureWidth - 1);
+  x2 = std::min(x2, width_ - 1);
   if (x1 > x2) return;
   std::uint32_t* row = &pixels_[index(0, y)];
   // A line drawn over itself writes nothing: find the changed span first,
@@ -89,9 +102,9 @@ void RasterCanvas::horizontal(int x1, int x2, int y, std::uint32_t value) {
 }
 
 void RasterCanvas::vertical(int x, int y1, int y2, std::uint32_t value) {
-  if (x < 0 || x >= kPictureWidth) return;
+  if (x < 0 || x >= width_) return;
   y1 = std::max(y1, 0);
-  y2 = std::min(y2, kPictureHeight - 1);
+  y2 = std::min(y2, height_ - 1);
   for (int y = y1; y <= y2; ++y) {
     std::uint32_t& p = pixels_[index(x, y)];
     if (p != value) {
@@ -101,14 +114,40 @@ void RasterCanvas::vertical(int x, int y1, int y2, std::uint32_t value) {
   }
 }
 
+void RasterCanvas::rectangle(int x1, int y1, int x2, int y2, std::uint32_t value) {
+  for (int y = std::max(y1, 0); y <= std::min(y2, height_ - 1); ++y) horizontal(x1, x2, y, value);
+}
+
 void RasterCanvas::fill(Colour colour) {
-  const std::uint32_t value = opaque(colour);
-  for (int y = 0; y < kPictureHeight; ++y) horizontal(0, kPictureWidth - 1, y, value);
+  fill_value_ = opaque(colour);
+  rectangle(0, 0, width_ - 1, height_ - 1, fill_value_);
+  std::fill(drawn_tiles_.begin(), drawn_tiles_.end(), 0);
+}
+
+bool RasterCanvas::as_filled(int x1, int y1, int x2, int y2) const {
+  x1 = std::max(x1, 0), y1 = std::max(y1, 0);
+  x2 = std::min(x2, width_ - 1), y2 = std::min(y2, height_ - 1);
+  for (int ty = y1 / kTileHeight; ty <= y2 / kTileHeight && x1 <= x2; ++ty)
+    for (int tx = x1 / kTileWidth; tx <= x2 / kTileWidth; ++tx)
+      if (drawn_tiles_[static_cast<std::size_t>(ty) * tiles_across_ + tx] != 0) return false;
+  return true;
 }
 
 void RasterCanvas::line(double x1, double y1, double x2, double y2, Colour colour) {
+  line_at(pixel_of(x1), pixel_of(y1), pixel_of(x2), pixel_of(y2), colour);
+}
+
+void RasterCanvas::line_at(int ax, int ay, int bx, int by, Colour colour) {
   const std::uint32_t value = opaque(colour);
-  int ax = pixel_of(x1), ay = pixel_of(y1), bx = pixel_of(x2), by = pixel_of(y2);
+  if (value == fill_value_) {
+    const int w = scale_.line_width();
+    const int left = std::min(ax, bx), right = std::max(ax, bx), top = std::min(ay, by), bottom = std::max(ay, by);
+    if (as_filled(std::min(scale_.edge(left), scale_.band(left)), std::min(scale_.edge(top), scale_.band(top)),
+                  std::max(scale_.edge(right + 1), scale_.band(right) + w),
+                  std::max(scale_.edge(bottom + 1), scale_.band(bottom) + w)))
+      return;
+  }
+  if (!scale_.is_one()) return scaled_line(ax, ay, bx, by, value);
   // Both end points are drawn.
   if (ay == by) return horizontal(std::min(ax, bx), std::max(ax, bx), ay, value);
   if (ax == bx) return vertical(ax, std::min(ay, by), std::max(ay, by), value);
@@ -157,28 +196,90 @@ const std::vector<std::pair<int, int>>& RasterCanvas::circle_outline(int r) {
 }
 
 void RasterCanvas::circle(double x, double y, double radius, Colour colour) {
+  circle_at(pixel_of(x), pixel_of(y), radius_of(radius), colour);
+}
+
+void RasterCanvas::circle_at(int cx, int cy, int r, Colour colour) {
   const std::uint32_t value = opaque(colour);
-  const int cx = pixel_of(x), cy = pixel_of(y);
-  const int r = std::min(pixel_of(std::abs(radius)), 4096);
+  if (value == fill_value_) {
+    const RingPlace place = ring_place(scale_, cx, cy);
+    const int reach = static_cast<int>(std::ceil(scale_.factor() * r + scale_.line_width() / 2.0)) + 2;
+    if (as_filled(place.origin_x - reach, place.origin_y - reach, place.origin_x + reach, place.origin_y + reach))
+      return;
+  }
+  if (!scale_.is_one()) return scaled_circle(cx, cy, r, value);
   for (const auto& [dx, dy] : circle_outline(r)) plot(cx + dx, cy + dy, value);
+}
+
+void RasterCanvas::scaled_line(int ax, int ay, int bx, int by, std::uint32_t value) {
+  const int w = scale_.line_width();
+  // Along the line, the blocks of its pixels (at least one device pixel);
+  // across it, a band of w pixels about their centres.
+  const auto along = [&](int a, int b, int& first, int& last) {
+    first = scale_.edge(std::min(a, b));
+    last = std::max(first, scale_.edge(std::max(a, b) + 1) - 1);
+  };
+  int first = 0, last = 0;
+  if (ay == by) {
+    along(ax, bx, first, last);
+    return rectangle(first, scale_.band(ay), last, scale_.band(ay) + w - 1, value);
+  }
+  if (ax == bx) {
+    along(ay, by, first, last);
+    return rectangle(scale_.band(ax), first, scale_.band(ax) + w - 1, last, value);
+  }
+  // Slanted (the chart draws none): the picture pixels of the line, each as
+  // a w by w square about its block's centre.
+  const int dx = std::abs(bx - ax), sx = ax < bx ? 1 : -1;
+  const int dy = -std::abs(by - ay), sy = ay < by ? 1 : -1;
+  int error = dx + dy;
+  for (;;) {
+    rectangle(scale_.band(ax), scale_.band(ay), scale_.band(ax) + w - 1, scale_.band(ay) + w - 1, value);
+    if (ax == bx && ay == by) break;
+    const int twice = 2 * error;
+    if (twice >= dy) {
+      error += dy;
+      ax += sx;
+    }
+    if (twice <= dx) {
+      error += dx;
+      ay += sy;
+    }
+  }
+}
+
+const std::vector<Span>& RasterCanvas::scaled_ring(int radius, double fraction_x, double fraction_y) {
+  if (scaled_rings_.size() >= kScaledRingLimit) scaled_rings_.clear();
+  const RingKey key{radius, fraction_x, fraction_y};
+  if (const auto found = scaled_rings_.find(key); found != scaled_rings_.end()) return found->second;
+  return scaled_rings_.emplace(key, ring_spans(scale_, radius, fraction_x, fraction_y)).first->second;
+}
+
+void RasterCanvas::scaled_circle(int cx, int cy, int radius, std::uint32_t value) {
+  const RingPlace place = ring_place(scale_, cx, cy);
+  for (const Span& span : scaled_ring(radius, place.fraction_x, place.fraction_y))
+    horizontal(place.origin_x + span.x1, place.origin_x + span.x2, place.origin_y + span.dy, value);
 }
 
 const RasterCanvas::PrintedBlock& RasterCanvas::printed_block(std::string_view text) {
   if (printed_blocks_.size() >= kPrintedBlockLimit) printed_blocks_.clear();
   if (const auto found = printed_blocks_.find(text); found != printed_blocks_.end()) return found->second;
 
+  const double s = scale_.factor();
   const std::optional<TextInk> rendered =
-      text_renderer_ != nullptr ? std::optional(text_renderer_->render(text)) : std::nullopt;
+      text_renderer_ != nullptr ? std::optional(text_renderer_->render(text, s)) : std::nullopt;
   const TextInk* ink = rendered ? &*rendered : nullptr;
   PrintedBlock block;
-  block.width = std::max(static_cast<int>(text.size()) * kCellWidth, ink != nullptr ? ink->cells_width : 0);
-  block.ink.assign(static_cast<std::size_t>(block.width) * kCellHeight, 0);
-  for (int row = 0; ink != nullptr && row < kCellHeight; ++row)
+  block.cells_width = std::max(static_cast<int>(text.size()) * kCellWidth, ink != nullptr ? ink->cells_width : 0);
+  block.width = scale_.is_one() ? block.cells_width : static_cast<int>(std::floor(block.cells_width * s)) + 1;
+  block.height = scale_.is_one() ? kCellHeight : static_cast<int>(std::floor(kCellHeight * s)) + 1;
+  block.ink.assign(static_cast<std::size_t>(block.width) * block.height, 0);
+  for (int row = 0; ink != nullptr && row < std::min(ink->height, block.height); ++row)
     for (int column = 0; column < ink->width; ++column) {
       if (ink->ink[static_cast<std::size_t>(row) * ink->width + column] == 0) continue;
       if (column < block.width) {
         block.ink[static_cast<std::size_t>(row) * block.width + column] = 1;
-      } else {
+      } else if (scale_.is_one()) {
         block.overhang.emplace_back(column, row);
       }
     }
@@ -186,13 +287,20 @@ const RasterCanvas::PrintedBlock& RasterCanvas::printed_block(std::string_view t
 }
 
 void RasterCanvas::text(double x, double y, std::string_view text, Colour fore, Colour back) {
-  const int left = pixel_of(x), top = pixel_of(y);
+  text_at(pixel_of(x), pixel_of(y), text, fore, back);
+}
+
+void RasterCanvas::text_at(int left, int top, std::string_view text, Colour fore, Colour back) {
+  // The cells' device pixels: from the blocks of their first picture pixel
+  // to those of their last.
+  const int device_left = scale_.edge(left), device_top = scale_.edge(top);
+  const int device_bottom = scale_.edge(top + kCellHeight);
   // Most prints repeat the text already there (clock mode reprints its
   // read-outs 66 times a second): when nothing under it changed since, skip
   // it without touching its pixels, which are cold by then.
-  const int x1 = std::max(left, 0), y1 = std::max(top, 0);
-  const int y2 = std::min(top + kCellHeight, kPictureHeight) - 1;
-  if (x1 >= kPictureWidth || y1 > y2) return;
+  const int x1 = std::max(device_left, 0), y1 = std::max(device_top, 0);
+  const int y2 = std::min(device_bottom, height_) - 1;
+  if (x1 >= width_ || y1 > y2) return;
   const auto place =
       (static_cast<std::uint64_t>(static_cast<std::uint32_t>(left)) << 32) | static_cast<std::uint32_t>(top);
   PrintMemo& memo = print_memos_[(place * 0x9e3779b97f4a7c15u) >> 56];
@@ -201,16 +309,18 @@ void RasterCanvas::text(double x, double y, std::string_view text, Colour fore, 
     return;
 
   const PrintedBlock& block = printed_block(text);
+  const int columns = scale_.edge(left + block.cells_width) - device_left;
+  const int rows = device_bottom - device_top;
   const std::uint32_t ink_value = opaque(fore), cell_value = opaque(back);
   // Ink bytes are 0 or 1: the pixel is picked by a mask, which vectorises.
   const std::uint32_t ink_bits = ink_value ^ cell_value;
   const auto pixel_of_ink = [&](std::uint8_t ink) { return cell_value ^ (ink_bits & (0u - ink)); };
   // Copy the block row by row, only where it differs from the picture.
-  const int first = std::max(left, 0), last = std::min(left + block.width, kPictureWidth) - 1;
-  for (int row = 0; row < kCellHeight && first <= last; ++row) {
-    const int py = top + row;
-    if (py < 0 || py >= kPictureHeight) continue;
-    const std::uint8_t* source = &block.ink[static_cast<std::size_t>(row) * block.width + (first - left)];
+  const int first = x1, last = std::min(device_left + columns, width_) - 1;
+  for (int row = 0; row < rows && first <= last; ++row) {
+    const int py = device_top + row;
+    if (py < 0 || py >= height_) continue;
+    const std::uint8_t* source = &block.ink[static_cast<std::size_t>(row) * block.width + (first - device_left)];
     std::uint32_t* target = &pixels_[index(first, py)];
     const int count = last - first + 1;
     std::uint32_t differ = 0;
@@ -222,32 +332,44 @@ void RasterCanvas::text(double x, double y, std::string_view text, Colour fore, 
   for (const auto& [column, row] : block.overhang) plot(left + column, top + row, ink_value);
 
   // The memo covers the cells and any ink beyond them.
-  int right = left + block.width - 1;
+  int right = device_left + columns - 1;
   for (const auto& [column, row] : block.overhang) right = std::max(right, left + column);
   memo.place = place;
-  memo.right = std::min(right, kPictureWidth - 1);
+  memo.right = std::min(right, width_ - 1);
   memo.fore = fore;
   memo.back = back;
   memo.text = text;
   memo.tile_changes = tile_changes(x1, y1, memo.right, y2);
 }
 
+RasterCanvas::TextReach RasterCanvas::text_reach(std::string_view text) {
+  const int least = static_cast<int>(text.size()) * kCellWidth;
+  if (!scale_.is_one()) {
+    // The cells clip the ink.
+    const int cells = std::max(least, text_renderer_ != nullptr ? text_renderer_->cells_width(text) : 0);
+    return {cells, cells};
+  }
+  const PrintedBlock& block = printed_block(text);
+  TextReach reach{block.width, block.width};
+  for (const auto& [column, row] : block.overhang) reach.ink = std::max(reach.ink, column + 1);
+  return reach;
+}
+
 std::vector<PixelRect> RasterCanvas::take_changed_areas() {
   std::vector<PixelRect> areas;
   if (!any_changed_) return areas;
   // One rectangle per run of changed tiles in a tile row.
-  for (int ty = 0; ty < kTilesDown; ++ty) {
-    std::uint8_t* row = &changed_tiles_[static_cast<std::size_t>(ty) * kTilesAcross];
-    for (int tx = 0; tx < kTilesAcross;) {
+  for (int ty = 0; ty < tiles_down_; ++ty) {
+    std::uint8_t* row = &changed_tiles_[static_cast<std::size_t>(ty) * tiles_across_];
+    for (int tx = 0; tx < tiles_across_;) {
       if (row[tx] == 0) {
         ++tx;
         continue;
       }
       const int start = tx;
-      while (tx < kTilesAcross && row[tx] != 0) row[tx++] = 0;
+      while (tx < tiles_across_ && row[tx] != 0) row[tx++] = 0;
       const int x = start * kTileWidth, y = ty * kTileHeight;
-      areas.push_back(
-          {x, y, std::min(tx * kTileWidth, kPictureWidth) - x, std::min(y + kTileHeight, kPictureHeight) - y});
+      areas.push_back({x, y, std::min(tx * kTileWidth, width_) - x, std::min(y + kTileHeight, height_) - y});
     }
   }
   any_changed_ = false;

@@ -1,6 +1,8 @@
-// The picture's pixels: a 1241 by 921 buffer of 0xffRRGGBB values, drawn by
-// a small exact rasteriser (one-pixel lines, circle outlines) and a text
-// blitter, with a record of the screen areas whose pixels really changed.
+// The picture's pixels at a scale of s device pixels per picture pixel: a
+// buffer of 0xffRRGGBB values, drawn by a small exact rasteriser (lines,
+// circle outlines) and a text blitter, with a record of the screen areas
+// whose pixels really changed. At scale 1 lines and circles are one pixel
+// wide; at any other scale every figure lands where pixel_scale.h says.
 #pragma once
 
 #include <array>
@@ -12,22 +14,29 @@
 #include <vector>
 
 #include "render/picture.h"
+#include "render/pixel_buffer.h"
+#include "render/pixel_scale.h"
 
 namespace pelmora {
 
-// A printed text as ink: `width` by 16 pixels, one byte a pixel (non-zero is
-// ink), and the width of its painted cells.
+// A printed text as ink at a scale: `width` by `height` device pixels from
+// the top-left corner of its cells, one byte a pixel (non-zero is ink), and
+// the width of its painted cells in picture pixels.
 struct TextInk {
   int width = 0;
+  int height = 0;
   int cells_width = 0;
   std::vector<std::uint8_t> ink;
 };
 
-// Lays out texts in the picture's font.
+// Lays out texts in the picture's font, at s times its size.
 class TextRenderer {
  public:
   virtual ~TextRenderer() = default;
-  virtual TextInk render(std::string_view text) = 0;
+  virtual TextInk render(std::string_view text, double scale) = 0;
+  // The width of a print's cells in picture pixels, as render gives it,
+  // without drawing.
+  virtual int cells_width(std::string_view text) = 0;
 };
 
 struct PixelRect {
@@ -35,22 +44,40 @@ struct PixelRect {
   bool operator==(const PixelRect&) const = default;
 };
 
-class RasterCanvas : public PixelCanvas {
+class RasterCanvas final : public PixelCanvas {
  public:
-  // Without a text renderer, texts paint their cells but no ink.
-  explicit RasterCanvas(TextRenderer* text_renderer = nullptr);
+  // Without a text renderer, texts paint their cells but no ink. The
+  // picture starts filled with the background.
+  explicit RasterCanvas(TextRenderer* text_renderer = nullptr, double scale = 1.0, Colour background = 0);
+  RasterCanvas(const RasterCanvas&) = delete;
+  RasterCanvas& operator=(const RasterCanvas&) = delete;
 
   void fill(Colour colour) override;
   void line(double x1, double y1, double x2, double y2, Colour colour) override;
   void circle(double x, double y, double radius, Colour colour) override;
   void text(double x, double y, std::string_view text, Colour fore, Colour back) override;
+  // The same with the coordinates already placed on whole pixels
+  // (pixel_of, radius_of).
+  void line_at(int x1, int y1, int x2, int y2, Colour colour);
+  void circle_at(int x, int y, int radius, Colour colour);
+  void text_at(int x, int y, std::string_view text, Colour fore, Colour back);
 
-  int width() const { return kPictureWidth; }
-  int height() const { return kPictureHeight; }
+  const PixelScale& scale() const { return scale_; }
+  // In device pixels: the scaled picture size, rounded to the nearest pixel.
+  int width() const { return width_; }
+  int height() const { return height_; }
   // The pixel at (x, y) as 0xRRGGBB.
   Colour pixel(int x, int y) const { return pixels_[index(x, y)] & 0xffffffu; }
   const std::uint32_t* data() const { return pixels_.data(); }
   std::uint32_t* data() { return pixels_.data(); }
+
+  // How far a print of the text reaches to the right of its place, in
+  // picture pixels: the cells it paints whole, and everything it paints
+  // (at scale 1 ink may overhang the cells).
+  struct TextReach {
+    int cells = 0, ink = 0;
+  };
+  TextReach text_reach(std::string_view text);
 
   // The areas whose pixels changed since the last call, as rectangles that
   // cover the changed tiles; empty when nothing changed.
@@ -59,15 +86,18 @@ class RasterCanvas : public PixelCanvas {
  private:
   static constexpr int kTileWidth = 32;
   static constexpr int kTileHeight = 16;
-  static constexpr int kTilesAcross = (kPictureWidth + kTileWidth - 1) / kTileWidth;
-  static constexpr int kTilesDown = (kPictureHeight + kTileHeight - 1) / kTileHeight;
 
   // A printed text ready to copy: its cells row by row, a byte a pixel
   // (1 is ink, 0 background), and the ink that overhangs the cells
-  // (drawn without background). A byte rather than the pixel itself keeps a
-  // full turn's texts in a quarter of the memory.
+  // (drawn without background; at scale 1 only, elsewhere the cells clip
+  // the ink). A byte rather than the pixel itself keeps a full turn's texts
+  // in a quarter of the memory. At a scale other than 1 the block is as
+  // wide and high as the cells can come out, one pixel more than the scaled
+  // size; each print copies the part its cells cover.
   struct PrintedBlock {
     int width = 0;
+    int height = 0;
+    int cells_width = 0;  // in picture pixels
     std::vector<std::uint8_t> ink;
     std::vector<std::pair<int, int>> overhang;
   };
@@ -88,29 +118,64 @@ class RasterCanvas : public PixelCanvas {
     std::string text;
   };
 
-  static std::size_t index(int x, int y) { return static_cast<std::size_t>(y) * kPictureWidth + x; }
+  std::size_t index(int x, int y) const { return static_cast<std::size_t>(y) * width_ + x; }
   std::uint64_t tile_changes(int x1, int y1, int x2, int y2) const;
   const PrintedBlock& printed_block(std::string_view text);
   const std::vector<std::pair<int, int>>& circle_outline(int radius);
+  const std::vector<Span>& scaled_ring(int radius, double fraction_x, double fraction_y);
+  void scaled_line(int ax, int ay, int bx, int by, std::uint32_t value);
+  void scaled_circle(int cx, int cy, int radius, std::uint32_t value);
   void plot(int x, int y, std::uint32_t value);
   void horizontal(int x1, int x2, int y, std::uint32_t value);
   void vertical(int x, int y1, int y2, std::uint32_t value);
+  void rectangle(int x1, int y1, int x2, int y2, std::uint32_t value);
   void mark_changed(int x, int y);
   void mark_changed(int x1, int y1, int x2, int y2);
+  // Whether the area (clipped) holds nothing but the last fill: a figure in
+  // the fill colour there changes nothing, and is not drawn. A picture
+  // rebuilt at another scale has thousands of erased figures.
+  bool as_filled(int x1, int y1, int x2, int y2) const;
 
   TextRenderer* text_renderer_;
+  PixelScale scale_;
+  int width_, height_;
+  int tiles_across_, tiles_down_;
   std::unordered_map<std::string, PrintedBlock, TextHash, std::equal_to<>> printed_blocks_;
   std::unordered_map<int, std::vector<std::pair<int, int>>> circle_outlines_;
-  std::vector<std::uint32_t> pixels_;
+  // Scaled rings by radius and the fractions of their centre.
+  struct RingKey {
+    int radius;
+    double fraction_x, fraction_y;
+    bool operator==(const RingKey&) const = default;
+  };
+  struct RingKeyHash {
+    std::size_t operator()(const RingKey& key) const;
+  };
+  std::unordered_map<RingKey, std::vector<Span>, RingKeyHash> scaled_rings_;
+  PixelBuffer pixels_;
   std::vector<std::uint8_t> changed_tiles_;
   std::vector<std::uint32_t> tile_change_counts_;
+  std::vector<std::uint8_t> drawn_tiles_;  // changed since the last fill
+  std::uint32_t fill_value_;
   // Direct-mapped by place: a handful of lines of memory to look at, where
   // a collision only costs the full comparison.
   std::array<PrintMemo, 256> print_memos_;
   bool any_changed_ = false;
 };
 
-// A coordinate as the rasteriser places it: the nearest pixel, halves up.
-int pixel_of(double coordinate);
+// A coordinate as the rasteriser places it: the nearest pixel, halves up;
+// far outside the picture (or not a number), a million pixels out, so that
+// integer loops stay small and nothing overflows. Inline and without a
+// call to floor: every figure's coordinates pass here.
+inline int pixel_of(double coordinate) {
+  double v = coordinate;
+  if (!(v >= -1.0e6)) v = -1.0e6;
+  if (!(v <= 1.0e6)) v = 1.0e6;
+  const double t = v + 0.5;
+  const int i = static_cast<int>(t);  // towards zero
+  return i > t ? i - 1 : i;
+}
+// A circle's radius as the rasteriser draws it, in whole pixels.
+int radius_of(double radius);
 
 }  // namespace pelmora
