@@ -5,8 +5,8 @@
 
 #include <string_view>
 
-#include "trace/operation_log.h"
 #include "app/platform.h"
+#include "trace/operation_log.h"
 
 namespace pelmora {
 

@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev clang-format qt6-wayland
 )
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(xvfb xauth xdotool valgrind time)

@@ -37,6 +37,9 @@ class Form1Window : public QWidget, private WindowShell {
   long redraw_passes() const { return redraw_passes_; }
   double first_chart_shown() const { return first_chart_shown_; }
   int exit_status() const { return exit_status_; }
+  // The timer as it stands: whether it runs, and its current wait.
+  bool timer_running() const { return timer2_.isActive(); }
+  int timer_wait_ms() const { return timer2_.interval(); }
 
   QPushButton* clock_mode_button() const { return clock_mode_; }
   QPushButton* cmd_exit_button() const { return cmd_exit_; }
