@@ -4,6 +4,7 @@
 
 #include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -109,6 +110,102 @@ TEST_F(ProgramTest, TraceAndSnapshotOfAHeadlessRun) {
   EXPECT_GT(std::filesystem::file_size(path("sky.png")), 1000u);
   // Only the two files: no temporary left beside them.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 2);
+}
+
+// Files: a failed write is reported, never success, and leaves the old
+// file as it was and no temporary beside it.
+TEST_F(ProgramTest, FailedWritesLeaveTheOldFilesAndSayWhy) {
+  std::ofstream(path("sky.png")) << "old picture";
+  std::ofstream(path("t.trace")) << "old trace";
+  const std::pair<std::string, const char*> cases[] = {
+      // A file size limit of 4 KiB stands for a full disk.
+      {"bash -c 'ulimit -f 4; exec " + std::string(PELMORA_BINARY) + " --snapshot " + path("sky.png") + "'",
+       "cannot write the snapshot to '"},
+      {"bash -c 'ulimit -f 4; exec " + std::string(PELMORA_BINARY) + " --script tick*50 --trace " + path("t.trace") +
+           "'",
+       "cannot write the trace to '"},
+  };
+  for (const auto& [command, message] : cases) {
+    SCOPED_TRACE(command);
+    std::FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    char line[512] = {};
+    const bool said = std::fgets(line, sizeof line, pipe) != nullptr;
+    const int status = pclose(pipe);
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_TRUE(said && std::string(line).starts_with(std::string("pelmora: ") + message)) << line;
+    EXPECT_NE(std::string(line).find("File too large"), std::string::npos) << line;
+  }
+  std::ifstream picture(path("sky.png")), trace(path("t.trace"));
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(picture), {}), "old picture");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(trace), {}), "old trace");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 2);
+
+  // A device that is full fails at the first write, not after the script.
+  const ProgramRun full = run_program("--script tick*100000000 --trace /dev/full");
+  EXPECT_EQ(full.status, 1);
+  EXPECT_EQ(full.output, "pelmora: cannot write the trace to '/dev/full': No space left on device\n");
+}
+
+TEST_F(ProgramTest, BadOutputsAreRefusedBeforeTheRunAndTouchNothing) {
+  std::ofstream(path("t.trace")) << "old trace";
+  ASSERT_EQ(mkfifo(path("fifo").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/null", path("null.png"));
+  for (const std::string& arguments :
+       {"--trace " + path("t.trace") + " --snapshot " + path("nodir/x.png"),
+        "--trace " + path("t.trace") + " --snapshot " + path("t.trace"), "--snapshot " + path("null.png"),
+        "--snapshot " + path("fifo"), "--script tick*100000000 --snapshot " + directory.string(),
+        std::string("--trace - --snapshot -")}) {
+    SCOPED_TRACE(arguments);
+    const ProgramRun run = run_program(arguments);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1) << run.output;
+  }
+  std::ifstream trace(path("t.trace"));
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(trace), {}), "old trace");
+  EXPECT_TRUE(std::filesystem::is_symlink(path("null.png")));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 3);
+}
+
+TEST_F(ProgramTest, SnapshotToStandardOutputIsThePicture) {
+  const ProgramRun run = run_program("--snapshot - --trace " + path("t.trace"));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(run.output.starts_with("\x89PNG\r\n")) << run.output.substr(0, 40);
+}
+
+// Signals: a headless run stops, removes its temporaries, leaves the old
+// files and exits as the shell expects, without a word.
+TEST_F(ProgramTest, SignalsEndAHeadlessRunCleanly) {
+  std::ofstream(path("t.trace")) << "old trace";
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    SCOPED_TRACE(signal);
+    const pid_t pid = start_program(
+        {"--script", "tick*100000000", "--trace", path("t.trace"), "--snapshot", path("sky.png")}, {}, path("said"));
+    ASSERT_GT(pid, 0);
+    // Running: its signal handlers are in place and its trace is being written.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return catches(pid, signal) && std::distance(std::filesystem::directory_iterator(directory), {}) > 2; },
+        20'000));
+    kill(pid, signal);
+    EXPECT_EQ(wait_for(pid), 128 + signal);
+    EXPECT_EQ(std::filesystem::file_size(path("said")), 0u);
+    std::filesystem::remove(path("said"));
+    std::ifstream trace(path("t.trace"));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(trace), {}), "old trace");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 1);
+  }
+}
+
+// Messages: a headless run says nothing but its own lines, also where the
+// session has no runtime folder, and leaves nothing behind of the toolkit.
+TEST_F(ProgramTest, HeadlessRunSaysNothingAndLeavesNothingOfItsOwn) {
+  const std::string command = "env -u XDG_RUNTIME_DIR TMPDIR=" + directory.string() + " " +
+                              std::string(PELMORA_BINARY) + " --snapshot " + path("sky.png") + " 2>&1";
+  std::FILE* pipe = popen(command.c_str(), "r");
+  char said[512] = {};
+  const bool anything = std::fgets(said, sizeof said, pipe) != nullptr;
+  EXPECT_EQ(WEXITSTATUS(pclose(pipe)), 0);
+  EXPECT_FALSE(anything) << said;
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 1);
 }
 
 TEST_F(ProgramTest, HelpAndVersion) {

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "clocks/clocks.h"
 #include "support/test_support.h"
 #include "window/form1_window.h"
 
@@ -20,10 +21,13 @@ struct BoxAnswer {
   bool yes_is_default = false;
   bool answered = false;
 
+  // Looks for the box until it opens, then answers it.
   void next(QMessageBox::StandardButton button) {
-    QTimer::singleShot(0, [this, button] {
+    QObject::disconnect(&poll, nullptr, nullptr, nullptr);
+    QObject::connect(&poll, &QTimer::timeout, [this, button] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (box == nullptr) return;
+      poll.stop();
       title = box->windowTitle();
       text = box->text();
       yes_is_default = box->defaultButton() == box->button(QMessageBox::Yes);
@@ -34,7 +38,10 @@ struct BoxAnswer {
         QTest::mouseClick(box->button(button), Qt::LeftButton);
       }
     });
+    poll.start(1);
   }
+
+  QTimer poll;
 };
 
 class WindowTest : public ::testing::Test {
@@ -127,6 +134,22 @@ TEST_F(WindowTest, CloseRequestAsksToo) {
   answer.next(QMessageBox::Yes);
   EXPECT_TRUE(window.close());
   EXPECT_TRUE(window.ended());
+}
+
+// Past the calendar's last day the clock fails like any run-time error: a
+// box that waits to be read, then the end with status 1.
+TEST(WindowEndTest, CalendarsEndIsARunTimeErrorShownInABox) {
+  VirtualClock clock(LocalMoment{9999, 12, 31, 86'399'990});
+  Form1Window window(clock);
+  window.load();
+  window.show();
+  BoxAnswer answer;
+  answer.next(QMessageBox::Ok);
+  clock.advance(20);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window.ended(); }, kPatienceMs));
+  EXPECT_TRUE(answer.answered);
+  EXPECT_TRUE(answer.text.startsWith("Run-time error '6'")) << answer.text.toStdString();
+  EXPECT_EQ(window.exit_status(), 1);
 }
 
 TEST_F(WindowTest, ClickOnThePictureRedraws) {

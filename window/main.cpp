@@ -12,6 +12,7 @@
 #include "window/display_check.h"
 #include "window/form1_window.h"
 #include "window/session.h"
+#include "window/window_watch.h"
 
 namespace {
 
@@ -91,6 +92,9 @@ int main(int argc, char** argv) {
   }
   Form1Window window(*clock);
   running_window = &window;
+  WindowWatch watch([&window] { return window.testAttribute(Qt::WA_WState_Created) ? window.winId() : 0; },
+                    [&window] { window.end_failed("the window was destroyed from outside the program"); });
+  application.installNativeEventFilter(&watch);
   const double started = seconds_since_boot();
   window.load();
   if (options.clock_mode && !window.ended()) window.press_clock_mode();
