@@ -144,6 +144,15 @@ TEST_F(ProgramTest, FailedWritesLeaveTheOldFilesAndSayWhy) {
   const ProgramRun full = run_program("--script tick*100000000 --trace /dev/full");
   EXPECT_EQ(full.status, 1);
   EXPECT_EQ(full.output, "pelmora: cannot write the trace to '/dev/full': No space left on device\n");
+
+  // A reader that goes away ends the run quietly, not by SIGPIPE.
+  const std::string closed_pipe = "bash -c '" + std::string(PELMORA_BINARY) +
+                                  " --script tick*100000000 --trace - | head -c 10 >/dev/null; echo ${PIPESTATUS[0]}'";
+  std::FILE* pipe = popen((closed_pipe + " 2>&1").c_str(), "r");
+  char said[256] = {};
+  std::fgets(said, sizeof said, pipe);
+  pclose(pipe);
+  EXPECT_STREQ(said, "1\n");
 }
 
 TEST_F(ProgramTest, BadOutputsAreRefusedBeforeTheRunAndTouchNothing) {
