@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need, from the distribution's
 # packages. Quiet and quick when everything is there already. With --bench,
-# also what the desktop measurements need (a virtual X server, a mouse
-# driver, valgrind and GNU time).
+# also what the measurements need (a virtual X server, a mouse driver,
+# valgrind, GNU time, and the ephemeris that bench/real_sky.py compares with).
 set -euo pipefail
 
 packages=(
@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev clang-format qt6-wayland
 )
 if [[ "${1:-}" == "--bench" ]]; then
-  packages+=(xvfb xauth xdotool valgrind time)
+  packages+=(xvfb xauth xdotool valgrind time python3-ephem)
 fi
 
 if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
