@@ -255,7 +255,7 @@ def measure(program, count, seed, workers):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    parser.add_argument("--program", help="the pelmora executable (default: build/release/window/pelmora, built first)")
+    parser.add_argument("--program", help="the pelmora executable (default: build/release/pelmora, built first)")
     parser.add_argument("--moments", type=int, default=4000, help="how many random moments (default 4000)")
     parser.add_argument("--seed", type=int, default=1, help="seed of the moments (default 1)")
     arguments = parser.parse_args()
@@ -273,8 +273,7 @@ def main():
                 sys.exit(f"real_sky: cannot build: {problem}")
             if built.returncode != 0:
                 sys.exit(f"real_sky: the build failed:\n{built.stdout}{built.stderr}")
-        # The executable is built beside its sources' folder in the build tree.
-        program = os.path.join(build, "window", "pelmora")
+        program = os.path.join(build, "pelmora")
     if not os.access(program, os.X_OK):
         sys.exit(f"real_sky: cannot run {program}")
 

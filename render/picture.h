@@ -10,11 +10,6 @@
 
 namespace pelmora {
 
-inline constexpr int kPictureWidth = 1241;
-inline constexpr int kPictureHeight = 921;
-inline constexpr int kCellWidth = 8;
-inline constexpr int kCellHeight = 16;
-
 // Where the picture's pixels go. Coordinates are pixels.
 class PixelCanvas {
  public:
