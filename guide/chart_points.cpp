@@ -81,19 +81,12 @@ std::optional<ChartName> readout_at(const FormState& st, double x, double y) {
   return std::nullopt;
 }
 
-// The nearest star or marker of the star field within reach of the point.
-std::optional<ChartName> entry_at(const FormState& st, double x, double y) {
+// Calls `visit(label, place, row, x)` for every entry of the sectors drawn,
+// with the x the star field gives it.
+template <typename Visit>
+void for_each_drawn_entry(const FormState& st, Visit&& visit) {
   const int chart_angle = st.shown_chart_angle.value();
-  const int step_eighth = st.step_eighth.value();
-  const int level = st.level.value();
   const int top_sector = chart_angle / 10 * 10;
-  std::optional<ChartName> nearest;
-  double nearest_distance = 0;
-  const auto consider = [&](double d, int label, int place, const std::string& detail) {
-    if (nearest && d >= nearest_distance) return;
-    nearest_distance = d;
-    nearest = ChartName{std::string(entry_name(label, place)), detail};
-  };
   for (int offset = 80; offset >= 0; offset -= 10) {
     int sector = top_sector - offset;
     int reference = chart_angle;
@@ -107,21 +100,41 @@ std::optional<ChartName> entry_at(const FormState& st, double x, double y) {
     for (const catalogue_row& row : star_catalogue(sector)) {
       ++place;
       if (const auto* star = std::get_if<star_entry>(&row.entry)) {
-        const int star_x = chart_x(reference, star->longitude, step_eighth);
-        const long star_y = std::lround(level - star->latitude * kPixelsPerDegreeOfHeight);
-        const int reach = star->rings().back().radius + 3;
-        const double d = distance(x, y, star_x, star_y);
-        if (d <= reach)
-          consider(d, sector, place, "Star at " + degrees(star->longitude) + ", " + height_words(star->latitude) + ".");
+        visit(sector, place, row, chart_x(reference, star->longitude, st.step_eighth.value()));
       } else {
         const auto& mark = std::get<marker_entry>(row.entry);
-        const int mark_x = chart_x(reference, mark.longitude, step_eighth, mark.x_extra);
-        for (const segment& s : mark.segments())
-          if (std::abs(x - mark_x) <= 3 && y >= level + s.top - 3 && y <= level + s.bottom + 3)
-            consider(std::abs(x - mark_x), sector, place, "Marker at " + degrees(mark.longitude) + " on the baseline.");
+        visit(sector, place, row, chart_x(reference, mark.longitude, st.step_eighth.value(), mark.x_extra));
       }
     }
   }
+}
+
+int star_y(const FormState& st, const star_entry& star) {
+  return static_cast<int>(std::lround(st.level.value() - star.latitude * kPixelsPerDegreeOfHeight));
+}
+
+// The nearest star or marker of the star field within reach of the point.
+std::optional<ChartName> entry_at(const FormState& st, double x, double y) {
+  const int level = st.level.value();
+  std::optional<ChartName> nearest;
+  double nearest_distance = 0;
+  const auto consider = [&](double d, int label, int place, const std::string& detail) {
+    if (nearest && d >= nearest_distance) return;
+    nearest_distance = d;
+    nearest = ChartName{std::string(entry_name(label, place)), detail};
+  };
+  for_each_drawn_entry(st, [&](int label, int place, const catalogue_row& row, int entry_x) {
+    if (const auto* star = std::get_if<star_entry>(&row.entry)) {
+      const double d = distance(x, y, entry_x, star_y(st, *star));
+      if (d <= star->rings().back().radius + 3)
+        consider(d, label, place, "Star at " + degrees(star->longitude) + ", " + height_words(star->latitude) + ".");
+      return;
+    }
+    const auto& mark = std::get<marker_entry>(row.entry);
+    for (const segment& s : mark.segments())
+      if (std::abs(x - entry_x) <= 3 && y >= level + s.top - 3 && y <= level + s.bottom + 3)
+        consider(std::abs(x - entry_x), label, place, "Marker at " + degrees(mark.longitude) + " on the baseline.");
+  });
   return nearest;
 }
 
@@ -167,6 +180,20 @@ std::optional<ChartName> scale_at(const FormState& st, double x, double y) {
 }
 
 }  // namespace
+
+std::optional<PicturePoint> entry_position(const FormState& st, int label, int place) {
+  std::optional<PicturePoint> found;
+  for_each_drawn_entry(st, [&](int entry_label, int entry_place, const catalogue_row& row, int entry_x) {
+    if (entry_label != label || entry_place != place) return;
+    if (const auto* star = std::get_if<star_entry>(&row.entry)) {
+      found = PicturePoint{entry_x, star_y(st, *star)};
+    } else {
+      const segment& first = std::get<marker_entry>(row.entry).segments().front();
+      found = PicturePoint{entry_x, st.level.value() + (first.top + first.bottom) / 2};
+    }
+  });
+  return found;
+}
 
 bool moon_waxing(const FormState& st) {
   // The phase angle runs a whole turn a month: 270 at new moon (the moon

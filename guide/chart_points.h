@@ -19,6 +19,14 @@ struct ChartName {
 // 921), for the window's state after its last pass; nothing over empty sky.
 std::optional<ChartName> name_at(const FormState& st, double x, double y);
 
+// Where the entry at `place` of the catalogue's group `label` stands on the
+// picture now (its centre, or the middle of a marker's first segment);
+// nothing when its sector is not drawn.
+struct PicturePoint {
+  int x = 0, y = 0;
+};
+std::optional<PicturePoint> entry_position(const FormState& st, int label, int place);
+
 // Whether the moon waxes, by its phase angle.
 bool moon_waxing(const FormState& st);
 
