@@ -9,18 +9,11 @@
 namespace pelmora::testing {
 namespace {
 
-Rig& loaded(Rig& rig) {
-  rig.clock.seconds = 36000;
-  rig.form.Form_Load();
-  rig.take();
-  return rig;
-}
-
 TEST(MoonAnglesTest, AnglesStayInRangeAndMoveWithinTheDay) {
   for (const char* date : {"06-15-1999", "01-01-2003", "12-07-2026", "02-29-2024", "12-31-9999", "01-01-1000"}) {
     Rig rig;
     rig.clock.date = date;
-    loaded(rig);
+    rig.loaded();
     float previous = -1;
     for (const Single seconds : {0.0f, 21600.0f, 43200.0f, 86399.99f}) {
       rig.clock.seconds = seconds;
@@ -38,7 +31,7 @@ TEST(MoonAnglesTest, AnglesStayInRangeAndMoveWithinTheDay) {
 TEST(MoonAnglesTest, WorkedDayFromTheEpoch) {
   Rig rig;
   rig.clock.date = "01-01-2003";
-  loaded(rig);
+  rig.loaded();
   rig.clock.seconds = 0;
   rig.form.compute_moon();
   // Day 1 at midnight: (1 + 11.494) / 365.253 * 360 degrees of travel.

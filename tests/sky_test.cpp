@@ -11,20 +11,13 @@
 namespace pelmora::testing {
 namespace {
 
-Rig& loaded(Rig& rig) {
-  rig.clock.seconds = 36000;
-  rig.form.Form_Load();
-  rig.take();
-  return rig;
-}
-
 std::vector<std::string> circles(Rig& rig) { return trace_lines(only(rig.take(), Operation::Kind::circle)); }
 
 TEST(MoonFigureTest, HeightFollowsThePhase) {
   const std::pair<int, int> cases[] = {{90, 407}, {270, 457}, {0, 432}, {180, 432}, {30, 420}, {360, 432}};
   for (const auto& [phase, y] : cases) {
     Rig rig;
-    loaded(rig).st().lunar_phase = phase;
+    rig.loaded().st().lunar_phase = phase;
     rig.form.draw_moon();
     EXPECT_EQ(rig.st().moon_y.value(), y) << phase;
   }
@@ -63,7 +56,7 @@ TEST(MoonFigureTest, EraseFindsTheMoonAfterAJumpOfAngleOrHeight) {
 
 TEST(EquatorTest, DotsOfTheWorkedAngles) {
   Rig rig;
-  loaded(rig);
+  rig.loaded();
   rig.st().chart_angle = 90;
   rig.st().grid_offset = 0;
   rig.form.draw_equator_curve();
@@ -95,7 +88,7 @@ TEST(EquatorTest, CurveLeavesNoFragmentsWhenTheChartAngleGrows) {
   // Mended: the erase dot took the height of the angle one degree below and
   // missed by up to 1.9 pixels near the crossings.
   Rig moving(true), fresh(true);
-  for (Rig* rig : {&moving, &fresh}) loaded(*rig).st().grid_offset = 4;
+  for (Rig* rig : {&moving, &fresh}) rig->loaded().st().grid_offset = 4;
   for (int angle = 170; angle <= 200; ++angle) {
     moving.st().chart_angle = angle;
     moving.form.draw_equator_curve();
@@ -131,7 +124,7 @@ TEST(ReadClockTest, SplitsTheClockIntoHoursMinutesSeconds) {
 
 TEST(ShowTimeTest, ClockModePrintsHoursMinutesSeconds) {
   Rig rig;
-  loaded(rig).st().simulation_mode = kFalse;
+  rig.loaded().st().simulation_mode = kFalse;
   rig.clock.seconds = 45296.5f;
   rig.form.show_time();
   EXPECT_EQ(rig.take(),
@@ -141,7 +134,7 @@ TEST(ShowTimeTest, ClockModePrintsHoursMinutesSeconds) {
 
 TEST(ShowTimeTest, SimulatedTimeRunsFourMinutesPerDegreeFromItsBase) {
   Rig rig;
-  loaded(rig);  // the load's redraw took the base: 10:00 at the load's chart angle
+  rig.loaded();  // the load's redraw took the base: 10:00 at the load's chart angle
   auto& st = rig.st();
   st.sim_base_hr = 23.9f;
   st.sim_base_min = 54;
@@ -177,7 +170,7 @@ TEST(ShowTimeTest, BaseIsTakenOncePerRunAndSecondsKeepTheirValue) {
 
 TEST(ShowDateTest, PrintsDayMonthNameAndYear) {
   Rig rig;
-  loaded(rig);
+  rig.loaded();
   rig.form.show_date();
   const auto operations = rig.take();
   const std::vector<Operation> date(operations.end() - 3, operations.end());
@@ -189,7 +182,7 @@ TEST(ShowDateTest, DateTextThatIsNotADateIsARunTimeError) {
   const std::pair<const char*, int> cases[] = {{"13-01-2026", 9}, {"ab-01-2026", 13}, {"12-xy-2026", 13}};
   for (const auto& [date, number] : cases) {
     Rig rig;
-    loaded(rig);
+    rig.loaded();
     rig.clock.date = date;
     try {
       rig.form.show_date();

@@ -87,6 +87,14 @@ struct Rig {
 
   FormState& st() { return form.state(); }
 
+  // After a load at `seconds`, with the log empty.
+  Rig& loaded(Single seconds = 36000) {
+    clock.seconds = seconds;
+    form.Form_Load();
+    take();
+    return *this;
+  }
+
   SettableClock clock;
   TestShell shell;
   RecordedOperations log;
