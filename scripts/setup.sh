@@ -3,6 +3,7 @@
 # (Wayland's platform too, for Wayland desktops). Quiet and quick when
 # everything is there already. With a mode, also what it needs:
 #   --test     GoogleTest and the validators of the installed files
+#   --package  the tools that make and check the Debian package
 #   --bench    Google Benchmark, and for the desktop measurements a virtual X
 #              server, a mouse driver, valgrind and GNU time
 set -euo pipefail
@@ -14,8 +15,9 @@ packages=(
 case "${1:-}" in
   "") ;;
   --test) packages+=(libgtest-dev libgmock-dev desktop-file-utils appstream man-db) ;;
+  --package) packages+=(dpkg-dev lintian fakeroot file) ;;
   --bench) packages+=(libbenchmark-dev) ;;
-  *) echo "usage: scripts/setup.sh [--test | --bench]" >&2; exit 2 ;;
+  *) echo "usage: scripts/setup.sh [--test | --package | --bench]" >&2; exit 2 ;;
 esac
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(xvfb xauth xdotool valgrind time)
