@@ -18,28 +18,35 @@ fail() {
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 
 id=org.pelmora.Pelmora
-expected=(bin/pelmora share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/man/man1/pelmora.1.gz
-          share/doc/pelmora/copyright share/doc/pelmora/changelog.gz share/icons/hicolor/scalable/apps/$id.svg)
+expected=(bin/pelmora "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" share/man/man1/pelmora.1.gz
+          share/doc/pelmora/copyright share/doc/pelmora/changelog.gz "share/icons/hicolor/scalable/apps/$id.svg")
 for size in 16 24 32 48 64 128 256 512; do expected+=("share/icons/hicolor/${size}x$size/apps/$id.png"); done
 difference=$(diff <(printf '%s\n' "${expected[@]}" | LC_ALL=C sort) <(cd "$prefix" && find . -type f -printf '%P\n' | LC_ALL=C sort)) ||
   fail "the installed files are not the expected ones (< missing, > not expected):"$'\n'"$difference"
 
 entry=$prefix/share/applications/$id.desktop
-report=$(desktop-file-validate "$entry" 2>&1) && [[ -z "$report" ]] || fail "desktop-file-validate:"$'\n'"$report"
-report=$(appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" 2>&1) &&
-  ! grep -q '^[EWI]: ' <<<"$report" || fail "appstreamcli validate:"$'\n'"$report"
+if ! report=$(desktop-file-validate "$entry" 2>&1) || [[ -n "$report" ]]; then
+  fail "desktop-file-validate:"$'\n'"$report"
+fi
+if ! report=$(appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" 2>&1) ||
+  grep -q '^[EWI]: ' <<<"$report"; then
+  fail "appstreamcli validate:"$'\n'"$report"
+fi
 
 # The page as lintian checks it: groff's warnings on standard error.
 page=$prefix/share/man/man1/pelmora.1.gz
-report=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null) &&
-  [[ -z "$report" ]] || fail "man reports on the manual page:"$'\n'"$report"
+if ! report=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null) ||
+  [[ -n "$report" ]]; then
+  fail "man reports on the manual page:"$'\n'"$report"
+fi
 rendered=$(MANWIDTH=80 man -l "$page")
-for option in $("$prefix/bin/pelmora" --help | grep -o -- '--[a-z][a-z-]*' | sort -u); do
+help=$("$prefix/bin/pelmora" --help) || fail "the installed program's --help fails"
+while read -r option; do
   grep -q -- "$option" <<<"$rendered" || fail "the manual page does not describe $option"
-done
+done < <(grep -o -- '--[a-z][a-z-]*' <<<"$help" | sort -u)
 
-shown=$("$prefix/bin/pelmora" --version) && [[ "$shown" == "pelmora $version" ]] ||
-  fail "the installed program's --version says '$shown', not 'pelmora $version'"
+shown=$("$prefix/bin/pelmora" --version) || fail "the installed program's --version fails"
+[[ "$shown" == "pelmora $version" ]] || fail "the installed program's --version says '$shown', not 'pelmora $version'"
 # Every command of the menu entry is one the program takes; run headless.
 while read -r command; do
   read -r -a words <<<"${command#Exec=}"
