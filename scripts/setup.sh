@@ -2,10 +2,12 @@
 # Installs what building and running need, from the distribution's packages
 # (Wayland's platform too, for Wayland desktops). Quiet and quick when
 # everything is there already. With a mode, also what it needs:
-#   --test     GoogleTest and the validators of the installed files
+#   --test     GoogleTest, clang-format and the validators of the installed
+#              files
 #   --package  the tools that make and check the Debian package
-#   --bench    Google Benchmark, and for the desktop measurements a virtual X
-#              server, a mouse driver, valgrind and GNU time
+#   --bench    Google Benchmark, and for the measurements a virtual X server,
+#              a mouse driver, valgrind, GNU time, and the ephemeris that
+#              bench/real_sky.py compares with
 set -euo pipefail
 
 packages=(
@@ -14,13 +16,13 @@ packages=(
 )
 case "${1:-}" in
   "") ;;
-  --test) packages+=(libgtest-dev libgmock-dev desktop-file-utils appstream man-db) ;;
+  --test) packages+=(libgtest-dev libgmock-dev clang-format desktop-file-utils appstream man-db) ;;
   --package) packages+=(dpkg-dev lintian fakeroot file) ;;
   --bench) packages+=(libbenchmark-dev) ;;
   *) echo "usage: scripts/setup.sh [--test | --package | --bench]" >&2; exit 2 ;;
 esac
 if [[ "${1:-}" == "--bench" ]]; then
-  packages+=(xvfb xauth xdotool valgrind time)
+  packages+=(xvfb xauth xdotool valgrind time python3-ephem)
 fi
 
 if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
