@@ -2,8 +2,8 @@
 # Installs what building and running need, from the distribution's packages
 # (Wayland's platform too, for Wayland desktops). Quiet and quick when
 # everything is there already. With a mode, also what it needs:
-#   --test     GoogleTest, clang-format and the validators of the installed
-#              files
+#   --test     GoogleTest, clang-format and git (for the format check), and the
+#              validators of the installed files
 #   --package  the tools that make and check the Debian package
 #   --bench    Google Benchmark, and for the measurements a virtual X server,
 #              a mouse driver, valgrind, GNU time, and the ephemeris that
@@ -16,7 +16,7 @@ packages=(
 )
 case "${1:-}" in
   "") ;;
-  --test) packages+=(libgtest-dev libgmock-dev clang-format desktop-file-utils appstream man-db) ;;
+  --test) packages+=(libgtest-dev libgmock-dev clang-format git desktop-file-utils appstream man-db) ;;
   --package) packages+=(dpkg-dev lintian fakeroot file) ;;
   --bench) packages+=(libbenchmark-dev) ;;
   *) echo "usage: scripts/setup.sh [--test | --package | --bench]" >&2; exit 2 ;;
