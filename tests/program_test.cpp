@@ -223,7 +223,7 @@ TEST_F(ProgramTest, HelpAndVersion) {
   EXPECT_NE(help.output.find("--snapshot FILE"), std::string::npos);
   const ProgramRun version = run_program("--version");
   EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.output, "pelmora 1.0\n");
+  EXPECT_EQ(version.output, "pelmora " PELMORA_VERSION "\n");
 }
 
 // No display, none that answers (X or Wayland), or one the toolkit cannot

@@ -9,9 +9,11 @@
 #include "clocks/clocks.h"
 #include "command_line/options.h"
 #include "replay/headless_run.h"
+#include "window/desktop_identity.h"
 #include "window/display_check.h"
 #include "window/form1_window.h"
 #include "window/session.h"
+#include "window/version.h"
 #include "window/window_watch.h"
 
 namespace {
@@ -61,7 +63,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (options.version) {
-    std::puts("pelmora 1.0");
+    std::printf("pelmora %s\n", kVersion);
     return 0;
   }
   if (options.headless()) return run_headless(options, argv[0]);
@@ -78,6 +80,7 @@ int main(int argc, char** argv) {
   start_toolkit_quietly();
   QApplication application(toolkit.count, toolkit.pointers.data());
   toolkit_started();
+  take_desktop_identity();
   // From here on a signal ends the program the ordinary way, also one that
   // arrives while the window is still loading.
   Form1Window* running_window = nullptr;
