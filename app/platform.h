@@ -19,6 +19,12 @@ using Colour = std::uint32_t;
 // invalid argument.
 Colour palette_colour(Integer index);
 
+// The picture area, in pixels, and its character cells.
+inline constexpr int kPictureWidth = 1241;
+inline constexpr int kPictureHeight = 921;
+inline constexpr int kCellWidth = 8;
+inline constexpr int kCellHeight = 16;
+
 inline constexpr Integer kPixelUnits = 3;
 inline constexpr Integer kCharacterUnits = 4;
 

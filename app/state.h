@@ -82,6 +82,9 @@ struct FormState {
   // Set by a timer step for the one redraw it asks for: only that redraw
   // advances the chart angle.
   bool step_redraw = false;
+  // The chart angle the picture shows: the one the last pass drew with,
+  // before it advanced. What is under a point is found by it.
+  Integer shown_chart_angle;
   // Where the moon was last drawn since the last load, so that its erase
   // stroke finds it after a jump of angle or height.
   bool moon_drawn = false;

@@ -2,6 +2,16 @@
 
 namespace pelmora {
 
+namespace {
+
+// The true sidereal and synodic months, in days (back to the same star, back
+// to the same phase): periods rounded to 27.3 and 29.54 days would carry the
+// moon a few degrees a year away from the real one.
+constexpr double kSiderealMonth = 27.321661;
+constexpr double kSynodicMonth = 29.530589;
+
+}  // namespace
+
 void Form1::compute_moon() {
   st.lunar_date_text = clock_.date_text();
   st.lunar_year = to_integer(leading_number(right_text(st.lunar_date_text, 4)));
@@ -13,12 +23,12 @@ void Form1::compute_moon() {
   // Degrees of the sun's travel since the epoch: 360 per 365.253 days.
   st.solar_travel = sng(((double(st.day_number) + 10.444 + 0.25 + 0.8) / 365.253 + dbl(st.epoch_years)) * 360);
 
-  st.sidereal_months = sng(double(st.solar_travel) / (27.3 / 365.253 * 360));
+  st.sidereal_months = sng(double(st.solar_travel) / (kSiderealMonth / 365.253 * 360));
   st.lunar_angle_exact = sng((double(st.sidereal_months) - Int(st.sidereal_months) + 0.24778) * 360);
   if (st.lunar_angle_exact > 360) st.lunar_angle_exact = sng(double(st.lunar_angle_exact) - 360);
   st.lunar_angle = to_integer(Int(st.lunar_angle_exact));
 
-  st.synodic_months = sng(double(st.solar_travel) / (29.54 / 365.253 * 360));
+  st.synodic_months = sng(double(st.solar_travel) / (kSynodicMonth / 365.253 * 360));
   st.lunar_phase = to_integer((double(st.synodic_months) - Int(st.synodic_months) + 0.24778) * 360);
   if (st.lunar_phase > 360) st.lunar_phase -= 360;
 }

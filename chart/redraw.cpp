@@ -73,6 +73,7 @@ void Form1::picture1_click() {
   show_date();
   print_at(Picture1, 8, 44, st.chart_angle, "    ");
 
+  st.shown_chart_angle = st.chart_angle;
   // One degree for every eighth step.
   if (stepped && sng(dbl(st.step_count) / 8 - Int(dbl(st.step_count) / 8)) == 0.875f) {
     st.chart_angle += 1;

@@ -31,6 +31,9 @@ void LocalMoment::advance(std::int64_t amount) {
 }
 
 std::string LocalMoment::date_text() const {
+  // The date text has four digits for the year: past the last day it can
+  // show, the clock fails rather than read "01-01-0000".
+  if (year > 9999) throw RuntimeError(6, "Overflow: the calendar ends on 31 December 9999");
   // Read many times a second: digits by hand rather than a formatted print.
   std::string text = "MM-DD-YYYY";
   const auto put = [&](std::size_t at, int value, int digits) {

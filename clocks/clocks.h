@@ -19,7 +19,7 @@ struct LocalMoment {
   // Moves on by a number of milliseconds, the date following the
   // Gregorian calendar.
   void advance(std::int64_t milliseconds);
-  std::string date_text() const;  // "MM-DD-YYYY"
+  std::string date_text() const;  // "MM-DD-YYYY"; past 9999-12-31 a run-time error
   Single seconds() const;
   bool operator==(const LocalMoment&) const = default;
 };

@@ -146,7 +146,8 @@ std::string usage_text() {
          "                       answer:yes, answer:no, answer:cancel   for the next message box\n"
          "  --trace FILE       headless; write every drawing and window operation to FILE (- for\n"
          "                     standard output), one a line\n"
-         "  --snapshot FILE    headless; after the script write the picture area to FILE as PNG\n"
+         "  --snapshot FILE    headless; after the script write the picture area to FILE as PNG (- for\n"
+         "                     standard output)\n"
          "  --clock-mode       start in clock mode, as if the clock mode button had been pressed once\n"
          "                     (in a headless run: as if the script began with click:clock_mode)\n"
          "  --stats            in the window: at the end, print the timer ticks and redraw passes\n"
@@ -156,7 +157,8 @@ std::string usage_text() {
          "Each option may be given once. The toolkit's own options (-platform NAME, -display DISPLAY,\n"
          "-style STYLE, -reverse, -qwindowgeometry GEOMETRY and the rest) keep their meaning.\n"
          "\n"
-         "Exit status: 0 done, 1 run-time error, 2 bad command line.\n";
+         "Exit status: 0 done, 1 run-time error or a file that could not be written, 2 bad command line;\n"
+         "128 + the signal when SIGINT, SIGTERM or SIGHUP stopped a headless run.\n";
 }
 
 }  // namespace pelmora

@@ -5,15 +5,10 @@
 
 #include <string_view>
 
-#include "trace/operation_log.h"
 #include "app/platform.h"
+#include "trace/operation_log.h"
 
 namespace pelmora {
-
-inline constexpr int kPictureWidth = 1241;
-inline constexpr int kPictureHeight = 921;
-inline constexpr int kCellWidth = 8;
-inline constexpr int kCellHeight = 16;
 
 // Where the picture's pixels go. Coordinates are pixels.
 class PixelCanvas {

@@ -2,16 +2,19 @@
 
 #include <unistd.h>
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageWriter>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <memory>
+#include <cstdlib>
 #include <optional>
 
 #include "command_line/values.h"
 #include "render/font_text_renderer.h"
+#include "replay/interruption.h"
+#include "replay/output_file.h"
 #include "replay/replay.h"
 
 namespace pelmora {
@@ -19,40 +22,108 @@ namespace pelmora {
 namespace {
 
 constexpr int kBadInput = 2;
+constexpr int kFailed = 1;
 
-int fail(const std::string& message) {
+int fail(int status, const std::string& message) {
   std::fprintf(stderr, "pelmora: %s\n", message.c_str());
-  return kBadInput;
+  return status;
 }
 
-struct FileCloser {
-  void operator()(std::FILE* file) const {
-    if (file != stdout) std::fclose(file);
-  }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-// Writes each operation as a trace line.
+// Writes each operation as a trace line; after a failed write it writes
+// nothing more and keeps the reason.
 class TraceWriter : public OperationLog {
  public:
   explicit TraceWriter(std::FILE* out) : out_(out) {}
   void record(const Operation& op) override {
-    const std::string line = trace_line(op);
-    std::fwrite(line.data(), 1, line.size(), out_);
-    std::fputc('\n', out_);
+    if (error_ != 0) return;
+    std::string line = trace_line(op);
+    line += '\n';
+    if (std::fwrite(line.data(), 1, line.size(), out_) != line.size()) error_ = errno != 0 ? errno : EIO;
   }
+  // Hands what is buffered to the system, so that a failure shows now.
+  void flush() {
+    if (error_ == 0 && std::fflush(out_) != 0) error_ = errno != 0 ? errno : EIO;
+  }
+  int error() const { return error_; }
 
  private:
   std::FILE* out_;
+  int error_ = 0;
 };
 
-// Writes the picture beside its final name first, so that a failed write
-// never leaves a partial picture.
-bool save_snapshot(const RasterCanvas& canvas, const std::string& temporary, const std::string& path) {
+// The toolkit for a run that draws text: on no display, saying nothing
+// (its messages are not the run's own lines), and with a private runtime
+// folder when the session has none, so that it creates none of its own.
+class QuietToolkit {
+ public:
+  explicit QuietToolkit(char* program) : argv_{program, nullptr} {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(drop_message);
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+      const char* base = std::getenv("TMPDIR");
+      runtime_ = std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/pelmora-runtime-XXXXXX";
+      if (mkdtemp(runtime_.data()) != nullptr) {
+        qputenv("XDG_RUNTIME_DIR", runtime_.c_str());
+      } else {
+        runtime_.clear();
+      }
+    }
+    application_.emplace(argc_, argv_);
+  }
+  ~QuietToolkit() {
+    application_.reset();
+    if (!runtime_.empty()) rmdir(runtime_.c_str());
+  }
+  QuietToolkit(const QuietToolkit&) = delete;
+  QuietToolkit& operator=(const QuietToolkit&) = delete;
+
+ private:
+  static void drop_message(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtFatalMsg) return;
+    std::fprintf(stderr, "pelmora: the toolkit failed: %s\n", qPrintable(message.section('\n', 0, 0)));
+    std::fflush(stderr);
+    _exit(kFailed);
+  }
+
+  int argc_ = 1;
+  char* argv_[2];
+  std::string runtime_;
+  std::optional<QGuiApplication> application_;
+};
+
+// The picture as PNG bytes.
+std::optional<QByteArray> png_of(const RasterCanvas& canvas) {
   const QImage image(reinterpret_cast<const uchar*>(canvas.data()), canvas.width(), canvas.height(), canvas.width() * 4,
                      QImage::Format_RGB32);
-  if (!image.save(QString::fromStdString(temporary), "PNG")) return false;
-  return std::rename(temporary.c_str(), path.c_str()) == 0;
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "png");
+  if (!writer.write(image)) return std::nullopt;
+  return bytes;
+}
+
+// The outputs, checked before anything runs; the reason when one of them
+// cannot be written.
+std::optional<std::string> check_outputs(const Options& options, std::optional<OutputTarget>& trace,
+                                         std::optional<OutputTarget>& snapshot) {
+  if (options.trace_file) {
+    auto checked = check_output(*options.trace_file, "trace", true);
+    if (auto* problem = std::get_if<std::string>(&checked)) return *problem;
+    trace = std::get<OutputTarget>(checked);
+  }
+  if (options.snapshot_file) {
+    auto checked = check_output(*options.snapshot_file, "snapshot", false);
+    if (auto* problem = std::get_if<std::string>(&checked)) return *problem;
+    snapshot = std::get<OutputTarget>(checked);
+  }
+  if (trace && snapshot) {
+    if (trace->kind == OutputTarget::Kind::standard_output && snapshot->kind == OutputTarget::Kind::standard_output)
+      return std::string("the trace and the snapshot cannot both go to standard output");
+    if (trace->kind != OutputTarget::Kind::standard_output && trace->resolved == snapshot->resolved)
+      return "the trace and the snapshot would be the same file, " + quoted_argument(snapshot->given);
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -61,59 +132,74 @@ int run_headless(const Options& options, char* program) {
   const LocalMoment start = options.at.value_or(local_now());
   std::vector<ScriptEvent> script = options.script.value_or(std::vector<ScriptEvent>{});
   if (options.clock_mode) script.insert(script.begin(), ScriptEvent{.kind = ScriptEvent::Kind::click_clock_mode});
-  if (!script_fits(start, script)) return fail("the script runs the clock past 9999-12-31");
+  if (!script_fits(start, script)) return fail(kBadInput, "the script runs the clock past 9999-12-31");
+  std::optional<OutputTarget> trace_target, snapshot_target;
+  if (const auto problem = check_outputs(options, trace_target, snapshot_target)) return fail(kBadInput, *problem);
 
-  // Every file is opened before anything runs.
-  File trace;
-  if (options.trace_file) {
-    if (*options.trace_file == "-") {
-      trace.reset(stdout);
-    } else {
-      trace.reset(std::fopen(options.trace_file->c_str(), "w"));
-      if (!trace)
-        return fail("cannot write the trace to " + quoted_argument(*options.trace_file) + ": " + std::strerror(errno));
-    }
-  }
-  std::string temporary;
-  if (options.snapshot_file) {
-    temporary = *options.snapshot_file + ".tmp-" + std::to_string(getpid());
-    File probe(std::fopen(temporary.c_str(), "wb"));
-    if (!probe)
-      return fail("cannot write the snapshot to " + quoted_argument(*options.snapshot_file) + ": " +
-                  std::strerror(errno));
+  // From here on a signal stops the run after the handler in hand.
+  note_interruptions();
+  const auto interrupted = [] { return 128 + interruption(); };
+
+  std::optional<OutputFile> trace_file;
+  std::optional<TraceWriter> writer;
+  if (trace_target) {
+    auto opened = OutputFile::open(*trace_target);
+    if (interruption() != 0) return interrupted();
+    if (auto* problem = std::get_if<std::string>(&opened)) return fail(kFailed, *problem);
+    trace_file.emplace(std::move(std::get<OutputFile>(opened)));
+    writer.emplace(trace_file->stream());
   }
 
   // Text needs the toolkit's fonts; no display is used.
-  std::optional<QGuiApplication> application;
+  std::optional<QuietToolkit> toolkit;
   std::optional<FontTextRenderer> text_renderer;
   std::optional<RasterCanvas> canvas;
-  if (options.snapshot_file) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int application_argc = 1;
-    static char* application_argv[] = {program, nullptr};
-    application.emplace(application_argc, application_argv);
+  if (snapshot_target) {
+    toolkit.emplace(program);
     text_renderer.emplace();
     canvas.emplace(&*text_renderer);
   }
 
-  std::optional<TraceWriter> writer;
-  if (trace) writer.emplace(trace.get());
   Picture picture(canvas ? &*canvas : nullptr, writer ? &*writer : nullptr);
   Replay replay(picture, start, writer ? &*writer : nullptr);
+  replay.stop_when([&writer] {
+    if (writer) writer->flush();
+    return interruption() != 0 || (writer && writer->error() != 0);
+  });
   const int status = replay.run(script, stderr);
+  if (writer) writer->flush();
 
-  if (trace && (std::fflush(trace.get()) != 0 || std::ferror(trace.get()))) {
-    std::remove(temporary.c_str());
-    return fail("cannot write the trace to " + quoted_argument(*options.trace_file));
+  if (interruption() != 0) return interrupted();
+  if (writer && writer->error() != 0) {
+    // A reader that went away ends the run quietly.
+    if (writer->error() == EPIPE && trace_target->kind == OutputTarget::Kind::standard_output) return kFailed;
+    return fail(kFailed, "cannot write the trace to " + quoted_argument(trace_target->given) + ": " +
+                             system_reason(writer->error()));
   }
-  if (options.snapshot_file) {
-    if (status != 0) {
-      std::remove(temporary.c_str());
-    } else if (!save_snapshot(*canvas, temporary, *options.snapshot_file)) {
-      std::remove(temporary.c_str());
-      return fail("cannot write the snapshot to " + quoted_argument(*options.snapshot_file));
+
+  std::optional<OutputFile> snapshot_file;
+  if (snapshot_target && status == 0) {
+    const auto png = png_of(*canvas);
+    if (!png) return fail(kFailed, "cannot encode the snapshot as PNG");
+    auto opened = OutputFile::open(*snapshot_target);
+    if (auto* problem = std::get_if<std::string>(&opened)) return fail(kFailed, *problem);
+    snapshot_file.emplace(std::move(std::get<OutputFile>(opened)));
+    if (std::fwrite(png->constData(), 1, static_cast<std::size_t>(png->size()), snapshot_file->stream()) !=
+        static_cast<std::size_t>(png->size())) {
+      const int error = errno;
+      return fail(kFailed, "cannot write the snapshot to " + quoted_argument(snapshot_target->given) + ": " +
+                               system_reason(error));
     }
   }
+  if (interruption() != 0) return interrupted();
+  // The snapshot first: if it cannot be put in place, neither is the trace.
+  if (snapshot_file)
+    if (const auto problem = snapshot_file->commit()) return fail(kFailed, *problem);
+  if (trace_file)
+    if (const auto problem = trace_file->commit()) {
+      if (trace_target->kind == OutputTarget::Kind::standard_output) return kFailed;
+      return fail(kFailed, *problem);
+    }
   return status;
 }
 

@@ -35,6 +35,7 @@ bool Replay::dispatch(const std::function<void()>& handler, std::FILE* errors) {
     status_ = 1;
     over_ = true;
   }
+  if (stop_condition_ && stop_condition_()) over_ = true;
   return !over_;
 }
 

@@ -40,6 +40,8 @@ class Replay {
   Replay& operator=(const Replay&) = delete;
 
   int run(const std::vector<ScriptEvent>& script, std::FILE* errors);
+  // Asked after every handler: true ends the run there, its status as it is.
+  void stop_when(std::function<bool()> condition) { stop_condition_ = std::move(condition); }
   // More events after a run, while the program has not ended.
   int play(const std::vector<ScriptEvent>& script, std::FILE* errors);
 
@@ -56,6 +58,7 @@ class Replay {
   std::optional<LoggingShell> logging_shell_;
   OperationLog* log_;
   Form1 form_;
+  std::function<bool()> stop_condition_;
   int status_ = 0;
   bool over_ = false;
 };

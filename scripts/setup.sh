@@ -1,22 +1,33 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing need, from the distribution's
-# packages. Quiet and quick when everything is there already. With --bench,
-# also what the desktop measurements need (a virtual X server, a mouse
-# driver, valgrind and GNU time).
+# Installs what building and running need, from the distribution's packages
+# (Wayland's platform too, for Wayland desktops). Quiet and quick when
+# everything is there already. With a mode, also what it needs:
+#   --test     GoogleTest, clang-format and git (for the format check), and the
+#              validators of the installed files
+#   --package  the tools that make and check the Debian package
+#   --bench    Google Benchmark, and for the measurements a virtual X server,
+#              a mouse driver, valgrind, GNU time, and the ephemeris that
+#              bench/real_sky.py compares with
 set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-qpa-plugins libgl-dev qt6-wayland
 )
+case "${1:-}" in
+  "") ;;
+  --test) packages+=(libgtest-dev libgmock-dev clang-format git desktop-file-utils appstream man-db) ;;
+  --package) packages+=(dpkg-dev lintian fakeroot file) ;;
+  --bench) packages+=(libbenchmark-dev) ;;
+  *) echo "usage: scripts/setup.sh [--test | --package | --bench]" >&2; exit 2 ;;
+esac
 if [[ "${1:-}" == "--bench" ]]; then
-  packages+=(xvfb xauth xdotool valgrind time)
+  packages+=(xvfb xauth xdotool valgrind time python3-ephem)
 fi
 
 if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
-  echo "setup: this system has no apt-get/dpkg; install by hand: a C++20 compiler, CMake 3.25+, Qt 6 Widgets," \
-       "GoogleTest and Google Benchmark" >&2
+  echo "setup: this system has no apt-get/dpkg; install by hand: a C++20 compiler, CMake 3.25+, Qt 6 Widgets" \
+       "(with GoogleTest for the tests, Google Benchmark for the benchmarks)" >&2
   exit 1
 fi
 . /etc/os-release 2>/dev/null || true

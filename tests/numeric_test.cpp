@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
+#include <type_traits>
 
 namespace pelmora {
 namespace {
@@ -31,6 +33,10 @@ TEST(IntegerTest, EverySumDifferenceAndProductIsChecked) {
   EXPECT_EQ((Integer(-32767) - 1).value(), -32768);
   EXPECT_EQ(error_number([] { (void)Integer(40000); }), 6);
 }
+
+// A bool would make an Integer of 1, whose complement -2 is still true.
+static_assert(!std::is_constructible_v<Integer, bool>);
+static_assert(!std::is_convertible_v<bool, Integer>);
 
 TEST(IntegerTest, BooleansAreMinusOneAndZero) {
   EXPECT_EQ(bit_not(kTrue), kFalse);
@@ -63,7 +69,15 @@ TEST(ConversionTest, SingleStoreRoundsAndFaultsOnOverflow) {
   EXPECT_EQ(sng(0.1), 0.1f);
   EXPECT_EQ(sng(1.0 / 3.0), 1.0f / 3.0f);
   EXPECT_EQ(error_number([] { (void)sng(1e39); }), 6);
+  EXPECT_EQ(error_number([] { (void)sng(-1e39); }), 6);
   EXPECT_EQ(error_number([] { (void)sng(std::nan("")); }), 6);
+  EXPECT_EQ(error_number([] { (void)sng(HUGE_VAL); }), 6);
+  // The largest Single, and the double just short of halfway to the next
+  // power of two, which still rounds to it; halfway rounds to infinity.
+  constexpr float largest = std::numeric_limits<float>::max();
+  EXPECT_EQ(sng(largest), largest);
+  EXPECT_EQ(sng(std::nextafter(0x1.ffffffp127, 0.0)), largest);
+  EXPECT_EQ(error_number([] { (void)sng(0x1.ffffffp127); }), 6);
 }
 
 TEST(TextTest, LeadingNumberReadsSignDigitsPointAndExponent) {

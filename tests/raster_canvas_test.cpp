@@ -6,8 +6,8 @@
 #include <string>
 
 #include "render/font_text_renderer.h"
-#include "support/painter_canvas.h"
 #include "render/raster_canvas.h"
+#include "support/painter_canvas.h"
 
 namespace pelmora {
 namespace {

@@ -104,10 +104,11 @@ TEST(RedrawTest, SunIsDrawnOnlyWithinTheEightyDegreesInView) {
 
 TEST(RedrawTest, TimerStepAtTheEndOfADegreeAdvancesTheChartAngle) {
   for (const auto& [step, from, to] : {std::tuple{7, 100, 101}, {79, 100, 101}, {7, 360, 1}, {6, 100, 100}}) {
+    SCOPED_TRACE("step " + std::to_string(step) + " at " + std::to_string(from));
     Rig rig;
     placed(rig, from, from % 10, step);
     rig.form.Timer2_Timer();  // simulation mode: redraw, then step
-    EXPECT_EQ(rig.st().chart_angle.value(), to) << step << " " << from;
+    EXPECT_EQ(rig.st().chart_angle.value(), to);
     EXPECT_EQ(rig.st().step_count.value(), (step + 1) % 80);
   }
 }

@@ -1,6 +1,8 @@
 // The star-field renderer and its catalogue.
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 #include <algorithm>
 #include <map>
 
@@ -10,6 +12,9 @@
 
 namespace pelmora::testing {
 namespace {
+
+// It refers to the window's picture and level.
+static_assert(!std::is_copy_constructible_v<Module1> && !std::is_move_constructible_v<Module1>);
 
 struct StarFieldRig {
   RecordedOperations log;

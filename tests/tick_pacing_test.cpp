@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "clocks/clocks.h"
 #include "app/form1.h"
+#include "clocks/clocks.h"
 #include "render/font_text_renderer.h"
 #include "support/test_support.h"
 

@@ -7,8 +7,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "window/form1_window.h"
+#include "clocks/clocks.h"
 #include "support/test_support.h"
+#include "window/form1_window.h"
 
 namespace pelmora::testing {
 namespace {
@@ -20,10 +21,13 @@ struct BoxAnswer {
   bool yes_is_default = false;
   bool answered = false;
 
+  // Looks for the box until it opens, then answers it.
   void next(QMessageBox::StandardButton button) {
-    QTimer::singleShot(0, [this, button] {
+    QObject::disconnect(&poll, nullptr, nullptr, nullptr);
+    QObject::connect(&poll, &QTimer::timeout, [this, button] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (box == nullptr) return;
+      poll.stop();
       title = box->windowTitle();
       text = box->text();
       yes_is_default = box->defaultButton() == box->button(QMessageBox::Yes);
@@ -34,7 +38,10 @@ struct BoxAnswer {
         QTest::mouseClick(box->button(button), Qt::LeftButton);
       }
     });
+    poll.start(1);
   }
+
+  QTimer poll;
 };
 
 class WindowTest : public ::testing::Test {
@@ -72,26 +79,28 @@ TEST_F(WindowTest, ModeButtonSwitchesAndRenamesItself) {
   EXPECT_FALSE(window.ended());
 }
 
-TEST_F(WindowTest, TimerTurnsTheChart) {
+// Conditions are waited for with a generous limit; a passing test never
+// waits that long.
+constexpr int kPatienceMs = 10'000;
+
+bool steps_on(Form1Window& window) {
   const int before = window.form().state().step_count.value();
-  QTest::qWait(100);
-  EXPECT_NE(window.form().state().step_count.value(), before);
+  return QTest::qWaitFor([&] { return window.form().state().step_count.value() != before; }, kPatienceMs);
 }
 
+TEST_F(WindowTest, TimerTurnsTheChart) { EXPECT_TRUE(steps_on(window)); }
+
 // The clock stands still here, so in clock mode no tick after the first
-// few can change anything: the timer sleeps, and wakes at the interval again
-// in simulation mode.
+// few can change anything: the timer sleeps longer than its interval, and
+// ticks at the interval again in simulation mode.
 TEST_F(WindowTest, ClockModeTimerSleepsWhileNothingCanChange) {
+  EXPECT_EQ(window.timer_wait_ms(), 15);
   QTest::mouseClick(window.clock_mode_button(), Qt::LeftButton);
-  QTest::qWait(100);
-  long before = window.ticks_handled();
-  QTest::qWait(600);
-  EXPECT_LE(window.ticks_handled() - before, 2);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window.timer_wait_ms() > 15; }, kPatienceMs));
 
   QTest::mouseClick(window.clock_mode_button(), Qt::LeftButton);
-  before = window.ticks_handled();
-  QTest::qWait(600);
-  EXPECT_GE(window.ticks_handled() - before, 5);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window.timer_wait_ms() == 15; }, kPatienceMs));
+  EXPECT_TRUE(steps_on(window));
 }
 
 TEST_F(WindowTest, ExitButtonAnsweredYesEndsTheProgram) {
@@ -104,9 +113,7 @@ TEST_F(WindowTest, ExitButtonAnsweredYesEndsTheProgram) {
   EXPECT_TRUE(window.ended());
   EXPECT_EQ(window.exit_status(), 0);
   // Nothing runs after the end.
-  const int steps = window.form().state().step_count.value();
-  QTest::qWait(60);
-  EXPECT_EQ(window.form().state().step_count.value(), steps);
+  EXPECT_FALSE(window.timer_running());
 }
 
 TEST_F(WindowTest, ExitButtonAnsweredNoOrEscapeKeepsRunning) {
@@ -116,9 +123,7 @@ TEST_F(WindowTest, ExitButtonAnsweredNoOrEscapeKeepsRunning) {
     EXPECT_TRUE(answer.answered);
     EXPECT_FALSE(window.ended());
   }
-  const int steps = window.form().state().step_count.value();
-  QTest::qWait(60);
-  EXPECT_NE(window.form().state().step_count.value(), steps);
+  EXPECT_TRUE(steps_on(window));
 }
 
 TEST_F(WindowTest, CloseRequestAsksToo) {
@@ -129,6 +134,22 @@ TEST_F(WindowTest, CloseRequestAsksToo) {
   answer.next(QMessageBox::Yes);
   EXPECT_TRUE(window.close());
   EXPECT_TRUE(window.ended());
+}
+
+// Past the calendar's last day the clock fails like any run-time error: a
+// box that waits to be read, then the end with status 1.
+TEST(WindowEndTest, CalendarsEndIsARunTimeErrorShownInABox) {
+  VirtualClock clock(LocalMoment{9999, 12, 31, 86'399'990});
+  Form1Window window(clock);
+  window.load();
+  window.show();
+  BoxAnswer answer;
+  answer.next(QMessageBox::Ok);
+  clock.advance(20);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window.ended(); }, kPatienceMs));
+  EXPECT_TRUE(answer.answered);
+  EXPECT_TRUE(answer.text.startsWith("Run-time error '6'")) << answer.text.toStdString();
+  EXPECT_EQ(window.exit_status(), 1);
 }
 
 TEST_F(WindowTest, ClickOnThePictureRedraws) {

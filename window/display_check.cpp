@@ -86,6 +86,18 @@ void while_starting(QtMsgType type, const QMessageLogContext& context, const QSt
   if (held_messages != nullptr) held_messages->push_back(qFormatLogMessage(type, context, message));
 }
 
+// Once started: the toolkit's messages as usual, but for the one it gives
+// when the display goes away, which ends the program: said as the
+// program's own line.
+void once_started(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.startsWith(QStringLiteral("The X11 connection broke"))) {
+    std::fprintf(stderr, "pelmora: the display went away (%s)\n", qPrintable(message));
+    return;
+  }
+  if (usual_handler != nullptr) return usual_handler(type, context, message);
+  std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
 }  // namespace
 
 std::optional<std::string> display_problem(const std::vector<std::string>& toolkit_arguments) {
@@ -106,7 +118,7 @@ void start_toolkit_quietly() {
 }
 
 void toolkit_started() {
-  qInstallMessageHandler(usual_handler);
+  qInstallMessageHandler(once_started);
   if (held_messages == nullptr) return;
   for (const QString& message : *held_messages) std::fprintf(stderr, "%s\n", qPrintable(message));
   held_messages->clear();

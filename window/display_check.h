@@ -19,7 +19,8 @@ std::optional<std::string> display_problem(const std::vector<std::string>& toolk
 // messages while it starts, to be shown only when it started.
 void start_toolkit_quietly();
 // After the toolkit started: shows what it said meanwhile and hands its
-// messages back to the usual output.
+// messages back to the usual output (the loss of the display said in the
+// program's own words).
 void toolkit_started();
 
 }  // namespace pelmora

@@ -88,32 +88,48 @@ void Form1Window::dispatch(const std::function<void()>& handler) {
   if (ended_) return;
   const HandlerEnd end = run_handler(handler);
   if (end.kind == HandlerEnd::Kind::program_ended) finish(0);
-  if (end.kind == HandlerEnd::Kind::runtime_error) {
-    std::fprintf(stderr, "%s\n", runtime_error_text(*end.error).c_str());
-    finish(1);
-    QMessageBox::critical(this, QStringLiteral("Pelmora10"),
-                          QStringLiteral("Run-time error '%1':\n\n%2")
-                              .arg(end.error->number())
-                              .arg(QString::fromUtf8(end.error->what())));
-  }
+  if (end.kind == HandlerEnd::Kind::runtime_error) report_and_finish(*end.error);
   if (!ended_) picture1_->show_changes();
 }
 
-void Form1Window::finish(int status) {
+void Form1Window::report_and_finish(const RuntimeError& error) {
+  if (ended_) return;
+  std::fprintf(stderr, "%s\n", runtime_error_text(error).c_str());
+  // Ended from here on: no handler runs while the box waits to be read.
+  stop(1);
+  QMessageBox::critical(
+      this, QStringLiteral("Pelmora10"),
+      QStringLiteral("Run-time error '%1':\n\n%2").arg(error.number()).arg(QString::fromUtf8(error.what())));
+  finish(1);
+}
+
+void Form1Window::end_failed(const char* reason) {
+  if (ended_) return;
+  std::fprintf(stderr, "pelmora: %s\n", reason);
+  finish(1);
+}
+
+void Form1Window::stop(int status) {
   if (ended_) return;
   ended_ = true;
   exit_status_ = status;
   timer2_.stop();
-  // Queued: the application's loop ends once the handlers have unwound, and
-  // a box that reports an error can still be shown meanwhile.
-  if (running_)
+}
+
+void Form1Window::finish(int status) {
+  stop(status);
+  // Queued: the application's loop ends once the handlers have unwound.
+  if (running_ && !quit_asked_) {
+    quit_asked_ = true;
     QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [status] { QCoreApplication::exit(status); }, Qt::QueuedConnection);
+        QCoreApplication::instance(), [this] { QCoreApplication::exit(exit_status_); }, Qt::QueuedConnection);
+  }
 }
 
 int Form1Window::run() {
   if (ended_) return exit_status_;
   running_ = true;
+  quit_asked_ = false;
   const int status = QApplication::exec();
   running_ = false;
   return ended_ ? exit_status_ : status;

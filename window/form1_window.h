@@ -30,6 +30,9 @@ class Form1Window : public QWidget, private WindowShell {
   bool ended() const { return ended_; }
   // Ends the program from outside (a signal), as Yes in the exit box does.
   void end_now() { finish(0); }
+  // Ends the program because it cannot go on (its window is gone): one line
+  // on standard error and status 1.
+  void end_failed(const char* reason);
 
   // What the run did: timer ticks handled, redraw passes, and when the
   // first chart was on the screen (seconds since boot; 0 before).
@@ -37,6 +40,9 @@ class Form1Window : public QWidget, private WindowShell {
   long redraw_passes() const { return redraw_passes_; }
   double first_chart_shown() const { return first_chart_shown_; }
   int exit_status() const { return exit_status_; }
+  // The timer as it stands: whether it runs, and its current wait.
+  bool timer_running() const { return timer2_.isActive(); }
+  int timer_wait_ms() const { return timer2_.interval(); }
 
   QPushButton* clock_mode_button() const { return clock_mode_; }
   QPushButton* cmd_exit_button() const { return cmd_exit_; }
@@ -56,7 +62,12 @@ class Form1Window : public QWidget, private WindowShell {
   // Runs one event handler: a run-time error or the end of the program
   // stops here, at the handler boundary, never inside the toolkit.
   void dispatch(const std::function<void()>& handler);
+  // The program's end: `stop` ends every handler, `finish` also ends the
+  // application's loop (with the status of the first end).
+  void stop(int status);
   void finish(int status);
+  // A run-time error: one line on standard error and a box, then the end.
+  void report_and_finish(const RuntimeError& error);
   void timer_tick();
 
   // A child, deleted with the window's widget after the members below: it
@@ -72,6 +83,7 @@ class Form1Window : public QWidget, private WindowShell {
   bool in_tick_ = false;
   int interval_ms_ = 0;  // as the routines set it
   bool running_ = false;
+  bool quit_asked_ = false;
   long ticks_handled_ = 0;
   long redraw_passes_ = 0;
   double first_chart_shown_ = 0;

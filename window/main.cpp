@@ -9,9 +9,12 @@
 #include "clocks/clocks.h"
 #include "command_line/options.h"
 #include "replay/headless_run.h"
+#include "window/desktop_identity.h"
 #include "window/display_check.h"
 #include "window/form1_window.h"
 #include "window/session.h"
+#include "window/version.h"
+#include "window/window_watch.h"
 
 namespace {
 
@@ -33,13 +36,14 @@ struct ToolkitArguments {
 };
 
 void print_stats(const pelmora::Form1Window& window, double seconds) {
+  const auto rate = [seconds](long count) { return seconds > 0 ? count / seconds : 0.0; };
   const double first_shown =
       window.first_chart_shown() > 0 ? window.first_chart_shown() - pelmora::process_start_since_boot() : 0;
   std::fprintf(stderr,
                "pelmora: %ld timer ticks and %ld redraw passes in %.1f s (%.1f ticks, %.1f passes per second); "
                "first chart shown %.0f ms after start\n",
-               window.ticks_handled(), window.redraw_passes(), seconds, window.ticks_handled() / seconds,
-               window.redraw_passes() / seconds, first_shown * 1000);
+               window.ticks_handled(), window.redraw_passes(), seconds, rate(window.ticks_handled()),
+               rate(window.redraw_passes()), first_shown * 1000);
 }
 
 }  // namespace
@@ -59,7 +63,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (options.version) {
-    std::puts("pelmora 1.0");
+    std::printf("pelmora %s\n", kVersion);
     return 0;
   }
   if (options.headless()) return run_headless(options, argv[0]);
@@ -76,6 +80,7 @@ int main(int argc, char** argv) {
   start_toolkit_quietly();
   QApplication application(toolkit.count, toolkit.pointers.data());
   toolkit_started();
+  take_desktop_identity();
   // From here on a signal ends the program the ordinary way, also one that
   // arrives while the window is still loading.
   Form1Window* running_window = nullptr;
@@ -90,12 +95,17 @@ int main(int argc, char** argv) {
   }
   Form1Window window(*clock);
   running_window = &window;
-  window.load();
-  if (options.clock_mode) window.press_clock_mode();
-  if (window.ended()) return window.exit_status();
-  window.show();
+  WindowWatch watch([&window] { return window.testAttribute(Qt::WA_WState_Created) ? window.winId() : 0; },
+                    [&window] { window.end_failed("the window was destroyed from outside the program"); });
+  application.installNativeEventFilter(&watch);
   const double started = seconds_since_boot();
-  const int status = window.run();
+  window.load();
+  if (options.clock_mode && !window.ended()) window.press_clock_mode();
+  int status = window.exit_status();
+  if (!window.ended()) {
+    window.show();
+    status = window.run();
+  }
   if (options.stats) print_stats(window, seconds_since_boot() - started);
   return status;
 }

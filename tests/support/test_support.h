@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "clocks/clocks.h"
 #include "render/picture.h"
 #include "render/raster_canvas.h"
 #include "trace/operation_log.h"
@@ -15,6 +16,10 @@
 namespace pelmora {
 // Shows an operation as its trace line in test failures.
 inline void PrintTo(const Operation& op, std::ostream* out) { *out << trace_line(op); }
+// Shows a moment as its date and time of day.
+inline void PrintTo(const LocalMoment& moment, std::ostream* out) {
+  *out << moment.date_text() << " +" << moment.milliseconds << " ms";
+}
 }  // namespace pelmora
 
 namespace pelmora::testing {
@@ -81,6 +86,14 @@ struct Rig {
   }
 
   FormState& st() { return form.state(); }
+
+  // After a load at `seconds`, with the log empty.
+  Rig& loaded(Single seconds = 36000) {
+    clock.seconds = seconds;
+    form.Form_Load();
+    take();
+    return *this;
+  }
 
   SettableClock clock;
   TestShell shell;

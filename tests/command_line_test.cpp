@@ -1,19 +1,10 @@
-// The command line: good and bad options, moments and scripts, and the
-// program's exit status and output for each.
+// The command line: good and bad options, moments and scripts, each refused
+// in one line.
 #include <gtest/gtest.h>
-
-#include <sys/wait.h>
-
-#include <unistd.h>
-
-#include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 
 #include "command_line/options.h"
 #include "command_line/values.h"
+#include "support/test_support.h"
 
 namespace pelmora {
 namespace {
@@ -47,9 +38,8 @@ TEST(OptionsTest, MomentsInEveryForm) {
       {"9999-12-31 23:59", {9999, 12, 31, 86'340'000}},
   };
   for (const auto& [text, expected] : cases) {
-    const auto moment = parse_moment(text);
-    ASSERT_TRUE(moment.has_value()) << text;
-    EXPECT_EQ(*moment, expected) << text;
+    SCOPED_TRACE(text);
+    EXPECT_EQ(parse_moment(text), expected);
   }
 }
 
@@ -113,13 +103,37 @@ TEST(OptionsTest, BadInputGetsOneLineSayingWhat) {
       {{"--script", "wait:10000000.001"}, "bad event 'wait:10000000.001'"},
       {{"--trace="}, "--trace needs a file name"},
       {{"--help=yes"}, "option --help takes no value"},
+      {{"--foo=bar"}, "unknown option '--foo=bar'"},
       {{"extra"}, "unknown option 'extra'"},
+      {{"--stats", "--script", "tick"}, "--stats belongs to the window"},
+      {{"--snapshot", "x.png", "--stats"}, "--stats belongs to the window"},
+      {{"-platform"}, "option '-platform' needs a value"},
+      {{"--at", "2026-01-01", "--at=2026-01-02"}, "option --at may be given only once"},
+      {{"-h", "--help"}, "option --help may be given only once"},
+      {{"--at", "2026-12-07 23:59:59.9999"}, "--at '2026-12-07 23:59:59.9999' has more than three decimals"},
   };
   for (const auto& [arguments, message] : cases) {
+    SCOPED_TRACE(message);
     const std::string text = problem(arguments);
     EXPECT_TRUE(text.starts_with(message)) << text;
     EXPECT_EQ(text.find('\n'), std::string::npos) << text;
   }
+}
+
+TEST(OptionsTest, QuotedArgumentsStayOneReadableLine) {
+  EXPECT_EQ(quoted_argument("tick\njump\x1b[31m\\"), "'tick\\njump\\x1b[31m\\\\'");
+  EXPECT_EQ(quoted_argument("Zürich\xff\xc2\x9b"), "'Zürich\\xff\\xc2\\x9b'");
+  EXPECT_EQ(quoted_argument(std::string(100'000, 'x')), "'" + std::string(60, 'x') + "'...");
+  EXPECT_EQ(quoted_argument(std::string(60, 'x')), "'" + std::string(60, 'x') + "'");
+}
+
+TEST(OptionsTest, ToolkitOptionsAreHandedOnAsGiven) {
+  const Options options = parsed({"-platform", "offscreen", "--script", "tick", "-reverse", "--style=fusion",
+                                  "-qwindowgeometry", "640x480+10+10", "--display", ":5"});
+  EXPECT_EQ(options.toolkit_arguments,
+            (std::vector<std::string>{"-platform", "offscreen", "-reverse", "--style=fusion", "-qwindowgeometry",
+                                      "640x480+10+10", "--display", ":5"}));
+  EXPECT_EQ(options.script->size(), 1u);
 }
 
 TEST(OptionsTest, ScriptMayNotRunPastTheLastDay) {
@@ -128,96 +142,6 @@ TEST(OptionsTest, ScriptMayNotRunPastTheLastDay) {
   EXPECT_FALSE(script_fits(at, {{ScriptEvent::Kind::wait, 1, 60'000, 0}}));
   EXPECT_FALSE(script_fits(parse_moment("2026-01-01").value(),
                            std::vector<ScriptEvent>(40000, {ScriptEvent::Kind::wait, 1, 10'000'000'000, 0})));
-}
-
-// The built program, run for real.
-struct ProgramRun {
-  int status;
-  std::string output;
-};
-
-ProgramRun run_program(const std::string& arguments) {
-  const std::string command = std::string(PELMORA_BINARY) + " " + arguments + " 2>&1";
-  std::FILE* pipe = popen(command.c_str(), "r");
-  std::string output;
-  char buffer[4096];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-  const int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
-
-class ProgramTest : public ::testing::Test {
- protected:
-  ProgramTest() : directory(std::filesystem::temp_directory_path() / ("pelmora-test-" + std::to_string(getpid()))) {
-    std::filesystem::create_directories(directory);
-  }
-  ~ProgramTest() override { std::filesystem::remove_all(directory); }
-  std::string path(const std::string& name) const { return (directory / name).string(); }
-  std::filesystem::path directory;
-};
-
-TEST_F(ProgramTest, BadInputExitsWithTwoAndWritesNothing) {
-  for (const std::string& arguments : std::vector<std::string>{
-           "--bogus", "--at 2026-02-29 --trace " + path("t.trace"), "--script 'tick nope' --trace " + path("t.trace"),
-           "--at '9999-12-31 23:59' --script wait:60 --trace " + path("t.trace"), "--trace /nonexistent/dir/t.trace",
-           "--snapshot /nonexistent/dir/s.png", "--at"}) {
-    const ProgramRun run = run_program(arguments);
-    EXPECT_EQ(run.status, 2) << arguments;
-    EXPECT_TRUE(run.output.starts_with("pelmora: ")) << run.output;
-    EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1) << run.output;
-    EXPECT_TRUE(std::filesystem::is_empty(directory)) << arguments;
-  }
-}
-
-TEST_F(ProgramTest, TraceAndSnapshotOfAHeadlessRun) {
-  const ProgramRun run = run_program("--at '2026-12-07 06:00' --script 'tick*2' --trace " + path("sky.trace") +
-                                     " --snapshot " + path("sky.png"));
-  EXPECT_EQ(run.status, 0) << run.output;
-  std::ifstream trace(path("sky.trace"));
-  std::string first;
-  std::getline(trace, first);
-  EXPECT_EQ(first, "fore ff00ff");
-  EXPECT_GT(std::filesystem::file_size(path("sky.png")), 1000u);
-  // Only the two files: no temporary left beside them.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 2);
-}
-
-TEST_F(ProgramTest, HelpAndVersion) {
-  const ProgramRun help = run_program("--help");
-  EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.output.find("--snapshot FILE"), std::string::npos);
-  const ProgramRun version = run_program("--version");
-  EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.output, "pelmora 1.0\n");
-}
-
-TEST_F(ProgramTest, WindowWithoutADisplaySaysSoInOneLine) {
-  const std::string program = PELMORA_BINARY;
-  for (const std::string& display : {std::string(), std::string("DISPLAY=:97 ")}) {
-    const std::string command = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY " + display + program + " 2>&1";
-    std::FILE* pipe = popen(command.c_str(), "r");
-    char line[512] = {};
-    const bool read = std::fgets(line, sizeof line, pipe) != nullptr;
-    const int status = pclose(pipe);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(WEXITSTATUS(status), 1);
-    EXPECT_TRUE(std::string(line).starts_with("pelmora: cannot open the window: ")) << line;
-    EXPECT_NE(std::string(line).find("--snapshot"), std::string::npos);
-  }
-}
-
-TEST_F(ProgramTest, WindowEndsCleanlyOnSigtermAndReportsItsStats) {
-  // The window on the offscreen platform, ended by a signal after a moment.
-  const std::string command = "env QT_QPA_PLATFORM=offscreen " + std::string(PELMORA_BINARY) + " --stats 2>" +
-                              path("stats") + " & pid=$!; sleep 2; kill -TERM $pid; wait $pid";
-  const int status = std::system(command.c_str());
-  EXPECT_EQ(WEXITSTATUS(status), 0);
-  std::ifstream stats(path("stats"));
-  std::string line, last;
-  while (std::getline(stats, line))
-    if (line.starts_with("pelmora: ")) last = line;
-  EXPECT_NE(last.find(" timer ticks and "), std::string::npos) << last;
-  EXPECT_NE(last.find("first chart shown"), std::string::npos) << last;
 }
 
 }  // namespace

@@ -1,0 +1,213 @@
+#include "guide/chart_points.h"
+
+#include <array>
+#include <cmath>
+#include <numbers>
+#include <variant>
+
+#include "chart/star_catalogue.h"
+#include "guide/names.h"
+
+namespace pelmora {
+
+namespace {
+
+constexpr double kPixelsPerDegreeOfHeight = 4.6;
+
+std::string degrees(int angle) { return std::to_string(angle) + "\u00b0"; }
+
+std::string height_words(double degrees_above) {
+  const long rounded = std::lround(degrees_above);
+  if (rounded == 0) return "on the baseline";
+  return std::to_string(std::labs(rounded)) + (rounded > 0 ? "\u00b0 above the baseline" : "\u00b0 below the baseline");
+}
+
+// Within the 80 degrees that end at the chart angle, across 360: the rule
+// by which the sun and the moon are drawn or not.
+bool in_view(int chart_angle, int angle) {
+  if (chart_angle >= 80) return chart_angle - 80 < angle && angle <= chart_angle;
+  return angle > chart_angle + 280 || angle <= chart_angle;
+}
+
+// The x of an angle on the chart, for the chart angle A it is counted
+// from (A or A + 360): 16 pixels a degree, 2 a step.
+int chart_x(int reference_angle, int angle, int step_eighth, int x_extra = 0) {
+  return ((reference_angle - angle) * 8 + step_eighth + 4 - x_extra) * 2;
+}
+
+double distance(double x1, double y1, double x2, double y2) { return std::hypot(x1 - x2, y1 - y2); }
+
+// A read-out: its cells (row, first and last column) and what it means.
+struct Readout {
+  int row, first, last;
+  const char* clock_mode;
+  const char* simulation_mode;  // nullptr: the same as in clock mode
+};
+
+constexpr std::array kReadouts = {
+    Readout{1, 2, 36,
+            "The chart's title: the band of sky along the sun's yearly path, seen from the northern hemisphere.",
+            nullptr},
+    Readout{3, 2, 27,
+            "Worked out at each start of the chart: how far the time of day lies into its 32-minute span of the "
+            "turn, halved, in minutes (0 to .5).",
+            nullptr},
+    Readout{4, 134, 145, "Hours of the computer's clock.",
+            "Simulated hours: the time runs on four minutes for each degree the chart has turned."},
+    Readout{6, 134, 145, "Minutes of the computer's clock.",
+            "Simulated minutes: four for each degree the chart has turned."},
+    Readout{8, 134, 145, "Seconds of the computer's clock.",
+            "Simulation mode: the chart turns as fast as it can be redrawn, a degree every eight steps."},
+    Readout{42, 4, 22, "lunar: the moon's angle on the chart's scale, in degrees (0 to 360).", nullptr},
+    Readout{44, 8, 16, "The chart angle: the scale's angle at the left edge of the chart, in degrees (1 to 360).",
+            nullptr},
+    Readout{48, 124, 139, "local: the scale's angle at the centre marker, in degrees (the chart angle less 40).",
+            nullptr},
+    Readout{50, 4, 30, "update: whole seconds until the chart's next step, one every 30 seconds.",
+            "cycle: the seconds the last redraw took, to hundredths."},
+    Readout{50, 68, 88, "The date of the computer's clock: day, month and year.", nullptr},
+    Readout{50, 124, 139, "solar: the sun's angle on the chart's scale, in degrees, from the day of the year.",
+            nullptr},
+};
+
+std::optional<ChartName> readout_at(const FormState& st, double x, double y) {
+  const int row = static_cast<int>(std::floor(y / kCellHeight));
+  const int column = static_cast<int>(std::floor(x / kCellWidth));
+  for (const Readout& readout : kReadouts) {
+    if (readout.row != row || column < readout.first || column > readout.last) continue;
+    const bool simulation = is_true(st.simulation_mode) && readout.simulation_mode != nullptr;
+    return ChartName{"Read-out", simulation ? readout.simulation_mode : readout.clock_mode};
+  }
+  return std::nullopt;
+}
+
+// Calls `visit(label, place, row, x)` for every entry of the sectors drawn,
+// with the x the star field gives it.
+template <typename Visit>
+void for_each_drawn_entry(const FormState& st, Visit&& visit) {
+  const int chart_angle = st.shown_chart_angle.value();
+  const int top_sector = chart_angle / 10 * 10;
+  for (int offset = 80; offset >= 0; offset -= 10) {
+    int sector = top_sector - offset;
+    int reference = chart_angle;
+    if (sector < 0) {
+      sector += 360;
+      reference += 360;
+    } else if (sector == 0) {
+      sector = 360;
+    }
+    int place = 0;
+    for (const catalogue_row& row : star_catalogue(sector)) {
+      ++place;
+      if (const auto* star = std::get_if<star_entry>(&row.entry)) {
+        visit(sector, place, row, chart_x(reference, star->longitude, st.step_eighth.value()));
+      } else {
+        const auto& mark = std::get<marker_entry>(row.entry);
+        visit(sector, place, row, chart_x(reference, mark.longitude, st.step_eighth.value(), mark.x_extra));
+      }
+    }
+  }
+}
+
+int star_y(const FormState& st, const star_entry& star) {
+  return static_cast<int>(std::lround(st.level.value() - star.latitude * kPixelsPerDegreeOfHeight));
+}
+
+// The nearest star or marker of the star field within reach of the point.
+std::optional<ChartName> entry_at(const FormState& st, double x, double y) {
+  const int level = st.level.value();
+  std::optional<ChartName> nearest;
+  double nearest_distance = 0;
+  const auto consider = [&](double d, int label, int place, const std::string& detail) {
+    if (nearest && d >= nearest_distance) return;
+    nearest_distance = d;
+    nearest = ChartName{std::string(entry_name(label, place)), detail};
+  };
+  for_each_drawn_entry(st, [&](int label, int place, const catalogue_row& row, int entry_x) {
+    if (const auto* star = std::get_if<star_entry>(&row.entry)) {
+      const double d = distance(x, y, entry_x, star_y(st, *star));
+      if (d <= star->rings().back().radius + 3)
+        consider(d, label, place, "Star at " + degrees(star->longitude) + ", " + height_words(star->latitude) + ".");
+      return;
+    }
+    const auto& mark = std::get<marker_entry>(row.entry);
+    for (const segment& s : mark.segments())
+      if (std::abs(x - entry_x) <= 3 && y >= level + s.top - 3 && y <= level + s.bottom + 3)
+        consider(std::abs(x - entry_x), label, place, "Marker at " + degrees(mark.longitude) + " on the baseline.");
+  });
+  return nearest;
+}
+
+std::optional<ChartName> figure_at(const FormState& st, double x, double y) {
+  const int chart_angle = st.shown_chart_angle.value();
+  const int level = st.level.value();
+  if (st.moon_drawn && in_view(chart_angle, st.lunar_angle.value()) &&
+      distance(x, y, st.moon_drawn_x.value(), st.moon_drawn_y.value()) <= 11 + 3) {
+    return ChartName{"The moon", "At " + degrees(st.lunar_angle.value()) + " on the scale, " +
+                                     (moon_waxing(st) ? "waxing" : "waning") + " (phase angle " +
+                                     degrees(st.lunar_phase.value()) + ")."};
+  }
+  if (in_view(chart_angle, st.solar_angle.value()) && distance(x, y, st.sun_x.value(), level) <= 26 + 3) {
+    return ChartName{"The sun", "At " + degrees(st.solar_angle.value()) + " on the scale, on its yearly path."};
+  }
+  // The dots of the equator, on their grid 16 pixels apart.
+  for (int b = 86; b >= -14; --b) {
+    const int dot_x = (b * 8 + st.grid_offset.value() + 4) * 2;
+    if (std::abs(x - dot_x) > 8) continue;
+    int angle = chart_angle - b;
+    if (angle < 1) angle += 360;
+    const double sine = std::sin(angle * std::numbers::pi / 180);
+    const double dot_y = level + 108.1 * sine;
+    if (std::abs(y - dot_y) <= 5)
+      return ChartName{"The celestial equator", "At " + degrees(angle % 360 == 0 ? 360 : angle % 360) + ", " +
+                                                    height_words(-23.5 * sine) +
+                                                    "; it crosses the sun's path at 180\u00b0 and 360\u00b0."};
+  }
+  if (std::abs(x - 640) <= 3 && std::abs(y - level) <= 37)
+    return ChartName{"The centre marker", "The \"local\" read-out gives the scale's angle here."};
+  return std::nullopt;
+}
+
+std::optional<ChartName> scale_at(const FormState& st, double x, double y) {
+  const int level = st.level.value();
+  if (y < level - 13 || y > level + 36) return std::nullopt;
+  // The scale's angle at x: 16 pixels a degree from the left edge.
+  const double steps = (x - 8 - 2 * st.step_eighth.value()) / 16.0;
+  long angle = std::lround(st.shown_chart_angle.value() - steps);
+  angle = ((angle - 1) % 360 + 360) % 360 + 1;
+  return ChartName{"The baseline",
+                   "The sun's yearly path with its scale of angles; here " + degrees(static_cast<int>(angle)) + "."};
+}
+
+}  // namespace
+
+std::optional<PicturePoint> entry_position(const FormState& st, int label, int place) {
+  std::optional<PicturePoint> found;
+  for_each_drawn_entry(st, [&](int entry_label, int entry_place, const catalogue_row& row, int entry_x) {
+    if (entry_label != label || entry_place != place) return;
+    if (const auto* star = std::get_if<star_entry>(&row.entry)) {
+      found = PicturePoint{entry_x, star_y(st, *star)};
+    } else {
+      const segment& first = std::get<marker_entry>(row.entry).segments().front();
+      found = PicturePoint{entry_x, st.level.value() + (first.top + first.bottom) / 2};
+    }
+  });
+  return found;
+}
+
+bool moon_waxing(const FormState& st) {
+  // The phase angle runs a whole turn a month: 270 at new moon (the moon
+  // lowest), 90 at full moon (highest). Waxing is the half-turn between.
+  const int since_new = (st.lunar_phase.value() + 90) % 360;
+  return since_new < 180;
+}
+
+std::optional<ChartName> name_at(const FormState& st, double x, double y) {
+  if (x < 0 || y < 0 || x >= kPictureWidth || y >= kPictureHeight) return std::nullopt;
+  if (auto readout = readout_at(st, x, y)) return readout;
+  if (auto entry = entry_at(st, x, y)) return entry;
+  if (auto figure = figure_at(st, x, y)) return figure;
+  return scale_at(st, x, y);
+}
+
+}  // namespace pelmora

@@ -1,0 +1,33 @@
+// What is under a point of the chart: the figure, star, marker or read-out
+// there as the picture shows it now, found by the same rules the routines
+// draw by.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/state.h"
+
+namespace pelmora {
+
+struct ChartName {
+  std::string title;   // what it is: "Regulus (alpha Leonis)", "The moon"
+  std::string detail;  // one sentence: where it stands, or what the number means
+};
+
+// What is under the point (x, y) of the picture, in its pixels (1241 by
+// 921), for the window's state after its last pass; nothing over empty sky.
+std::optional<ChartName> name_at(const FormState& st, double x, double y);
+
+// Where the entry at `place` of the catalogue's group `label` stands on the
+// picture now (its centre, or the middle of a marker's first segment);
+// nothing when its sector is not drawn.
+struct PicturePoint {
+  int x = 0, y = 0;
+};
+std::optional<PicturePoint> entry_position(const FormState& st, int label, int place);
+
+// Whether the moon waxes, by its phase angle.
+bool moon_waxing(const FormState& st);
+
+}  // namespace pelmora

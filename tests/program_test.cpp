@@ -1,0 +1,278 @@
+// The built program, run for real: exit statuses, output, files and the
+// window's end, as a user or a script sees them.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fcntl.h>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace pelmora {
+namespace {
+
+// The built program, run for real.
+struct ProgramRun {
+  int status;
+  std::string output;
+};
+
+ProgramRun run_program(const std::string& arguments) {
+  const std::string command = std::string(PELMORA_BINARY) + " " + arguments + " 2>&1";
+  std::FILE* pipe = popen(command.c_str(), "r");
+  std::string output;
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+  const int status = pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+// The program started in the background, its standard error going to a
+// file; the caller waits for it or signals it.
+pid_t start_program(const std::vector<std::string>& arguments, const std::vector<std::string>& environment,
+                    const std::string& error_file) {
+  std::vector<std::string> words = {PELMORA_BINARY};
+  words.insert(words.end(), arguments.begin(), arguments.end());
+  std::vector<char*> argv, envp;
+  for (std::string& word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
+  std::vector<std::string> env = environment;
+  for (char** e = environ; *e != nullptr; ++e) env.emplace_back(*e);
+  for (std::string& e : env) envp.push_back(e.data());
+  envp.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 2, error_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  pid_t pid = 0;
+  const int failed = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+  posix_spawn_file_actions_destroy(&actions);
+  return failed == 0 ? pid : -1;
+}
+
+// Whether the process has its own handler for the signal yet.
+bool catches(pid_t pid, int signal) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.starts_with("SigCgt:")) return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1;
+  return false;
+}
+
+// The exit status, or 128 + the signal that ended it.
+int wait_for(pid_t pid) {
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  ProgramTest() : directory(std::filesystem::temp_directory_path() / ("pelmora-test-" + std::to_string(getpid()))) {
+    std::filesystem::create_directories(directory);
+  }
+  ~ProgramTest() override { std::filesystem::remove_all(directory); }
+  std::string path(const std::string& name) const { return (directory / name).string(); }
+  std::filesystem::path directory;
+};
+
+TEST_F(ProgramTest, BadInputExitsWithTwoAndWritesNothing) {
+  for (const std::string& arguments : std::vector<std::string>{
+           "--bogus", "--at 2026-02-29 --trace " + path("t.trace"), "--script 'tick nope' --trace " + path("t.trace"),
+           "--at '9999-12-31 23:59' --script wait:60 --trace " + path("t.trace"), "--trace /nonexistent/dir/t.trace",
+           "--snapshot /nonexistent/dir/s.png", "--at", "--stats --script tick --trace " + path("t.trace")}) {
+    SCOPED_TRACE(arguments);
+    const ProgramRun run = run_program(arguments);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.output.starts_with("pelmora: ")) << run.output;
+    EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1) << run.output;
+    EXPECT_TRUE(std::filesystem::is_empty(directory));
+  }
+}
+
+TEST_F(ProgramTest, TraceAndSnapshotOfAHeadlessRun) {
+  const ProgramRun run = run_program("--at '2026-12-07 06:00' --script 'tick*2' --trace " + path("sky.trace") +
+                                     " --snapshot " + path("sky.png"));
+  EXPECT_EQ(run.status, 0) << run.output;
+  std::ifstream trace(path("sky.trace"));
+  std::string first;
+  std::getline(trace, first);
+  EXPECT_EQ(first, "fore ff00ff");
+  EXPECT_GT(std::filesystem::file_size(path("sky.png")), 1000u);
+  // Only the two files: no temporary left beside them.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 2);
+}
+
+// Files: a failed write is reported, never success, and leaves the old
+// file as it was and no temporary beside it.
+TEST_F(ProgramTest, FailedWritesLeaveTheOldFilesAndSayWhy) {
+  std::ofstream(path("sky.png")) << "old picture";
+  std::ofstream(path("t.trace")) << "old trace";
+  const std::pair<std::string, const char*> cases[] = {
+      // A file size limit of 4 KiB stands for a full disk.
+      {"bash -c 'ulimit -f 4; exec " + std::string(PELMORA_BINARY) + " --snapshot " + path("sky.png") + "'",
+       "cannot write the snapshot to '"},
+      {"bash -c 'ulimit -f 4; exec " + std::string(PELMORA_BINARY) + " --script tick*50 --trace " + path("t.trace") +
+           "'",
+       "cannot write the trace to '"},
+  };
+  for (const auto& [command, message] : cases) {
+    SCOPED_TRACE(command);
+    std::FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    char line[512] = {};
+    const bool said = std::fgets(line, sizeof line, pipe) != nullptr;
+    const int status = pclose(pipe);
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_TRUE(said && std::string(line).starts_with(std::string("pelmora: ") + message)) << line;
+    EXPECT_NE(std::string(line).find("File too large"), std::string::npos) << line;
+  }
+  std::ifstream picture(path("sky.png")), trace(path("t.trace"));
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(picture), {}), "old picture");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(trace), {}), "old trace");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 2);
+
+  // A device that is full fails at the first write, not after the script.
+  const ProgramRun full = run_program("--script tick*100000000 --trace /dev/full");
+  EXPECT_EQ(full.status, 1);
+  EXPECT_EQ(full.output, "pelmora: cannot write the trace to '/dev/full': No space left on device\n");
+
+  // A reader that goes away ends the run quietly, not by SIGPIPE.
+  const std::string closed_pipe = "bash -c '" + std::string(PELMORA_BINARY) +
+                                  " --script tick*100000000 --trace - | head -c 10 >/dev/null; echo ${PIPESTATUS[0]}'";
+  std::FILE* pipe = popen((closed_pipe + " 2>&1").c_str(), "r");
+  char said[256] = {};
+  std::fgets(said, sizeof said, pipe);
+  pclose(pipe);
+  EXPECT_STREQ(said, "1\n");
+}
+
+TEST_F(ProgramTest, BadOutputsAreRefusedBeforeTheRunAndTouchNothing) {
+  std::ofstream(path("t.trace")) << "old trace";
+  ASSERT_EQ(mkfifo(path("fifo").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/null", path("null.png"));
+  for (const std::string& arguments :
+       {"--trace " + path("t.trace") + " --snapshot " + path("nodir/x.png"),
+        "--trace " + path("t.trace") + " --snapshot " + path("t.trace"), "--snapshot " + path("null.png"),
+        "--snapshot " + path("fifo"), "--script tick*100000000 --snapshot " + directory.string(),
+        std::string("--trace - --snapshot -")}) {
+    SCOPED_TRACE(arguments);
+    const ProgramRun run = run_program(arguments);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1) << run.output;
+  }
+  std::ifstream trace(path("t.trace"));
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(trace), {}), "old trace");
+  EXPECT_TRUE(std::filesystem::is_symlink(path("null.png")));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 3);
+}
+
+TEST_F(ProgramTest, SnapshotToStandardOutputIsThePicture) {
+  const ProgramRun run = run_program("--snapshot - --trace " + path("t.trace"));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(run.output.starts_with("\x89PNG\r\n")) << run.output.substr(0, 40);
+}
+
+// Signals: a headless run stops, removes its temporaries, leaves the old
+// files and exits as the shell expects, without a word.
+TEST_F(ProgramTest, SignalsEndAHeadlessRunCleanly) {
+  std::ofstream(path("t.trace")) << "old trace";
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    SCOPED_TRACE(signal);
+    const pid_t pid = start_program(
+        {"--script", "tick*100000000", "--trace", path("t.trace"), "--snapshot", path("sky.png")}, {}, path("said"));
+    ASSERT_GT(pid, 0);
+    // Running: its signal handlers are in place and its trace is being written.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return catches(pid, signal) && std::distance(std::filesystem::directory_iterator(directory), {}) > 2; },
+        20'000));
+    kill(pid, signal);
+    EXPECT_EQ(wait_for(pid), 128 + signal);
+    EXPECT_EQ(std::filesystem::file_size(path("said")), 0u);
+    std::filesystem::remove(path("said"));
+    std::ifstream trace(path("t.trace"));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(trace), {}), "old trace");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 1);
+  }
+}
+
+// Messages: a headless run says nothing but its own lines, also where the
+// session has no runtime folder, and leaves nothing behind of the toolkit.
+TEST_F(ProgramTest, HeadlessRunSaysNothingAndLeavesNothingOfItsOwn) {
+  const std::string command = "env -u XDG_RUNTIME_DIR TMPDIR=" + directory.string() + " " +
+                              std::string(PELMORA_BINARY) + " --snapshot " + path("sky.png") + " 2>&1";
+  std::FILE* pipe = popen(command.c_str(), "r");
+  char said[512] = {};
+  const bool anything = std::fgets(said, sizeof said, pipe) != nullptr;
+  EXPECT_EQ(WEXITSTATUS(pclose(pipe)), 0);
+  EXPECT_FALSE(anything) << said;
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 1);
+}
+
+TEST_F(ProgramTest, HelpAndVersion) {
+  const ProgramRun help = run_program("--help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.output.find("--snapshot FILE"), std::string::npos);
+  const ProgramRun version = run_program("--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.output, "pelmora " PELMORA_VERSION "\n");
+}
+
+// No display, none that answers (X or Wayland), or one the toolkit cannot
+// open: one line and status 1, never the toolkit's abort.
+TEST_F(ProgramTest, WindowWithoutADisplaySaysSoInOneLine) {
+  const std::string unset = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY ";
+  for (const std::string& setting :
+       {std::string(""), std::string("DISPLAY=:97 "), std::string("XDG_RUNTIME_DIR=/tmp WAYLAND_DISPLAY=wayland-9 "),
+        std::string("DISPLAY=:97 WAYLAND_DISPLAY=wayland-9 "),
+        std::string("DISPLAY=:97 QT_QPA_PLATFORM=nosuchplatform ")}) {
+    SCOPED_TRACE(setting);
+    const std::string command = unset + setting + PELMORA_BINARY + " 2>&1";
+    std::FILE* pipe = popen(command.c_str(), "r");
+    std::string output;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+    const int status = pclose(pipe);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    EXPECT_TRUE(output.starts_with("pelmora: cannot open the window: ")) << output;
+    EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
+    EXPECT_NE(output.find("--snapshot"), std::string::npos);
+  }
+}
+
+TEST_F(ProgramTest, ToolkitOptionsAreTakenHeadlessAndInTheWindow) {
+  EXPECT_EQ(run_program("-platform offscreen --script tick").status, 0);
+  const ProgramRun unknown_platform = run_program("-platform nosuchplatform");
+  EXPECT_EQ(unknown_platform.status, 1);
+  EXPECT_TRUE(unknown_platform.output.starts_with("pelmora: cannot open the window: ")) << unknown_platform.output;
+}
+
+TEST_F(ProgramTest, WindowEndsCleanlyOnSignalsAndReportsItsStats) {
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    SCOPED_TRACE(signal);
+    const pid_t pid = start_program({"--stats"}, {"QT_QPA_PLATFORM=offscreen"}, path("stats"));
+    ASSERT_GT(pid, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return catches(pid, signal); }, 20'000));
+    kill(pid, signal);
+    EXPECT_EQ(wait_for(pid), 0);
+    std::ifstream stats(path("stats"));
+    std::string line, last, all;
+    while (std::getline(stats, line)) {
+      all += line + "\n";
+      if (line.starts_with("pelmora: ")) last = line;
+    }
+    EXPECT_NE(last.find(" timer ticks and "), std::string::npos) << all;
+    EXPECT_NE(last.find("first chart shown"), std::string::npos) << last;
+  }
+}
+
+}  // namespace
+}  // namespace pelmora

@@ -1,0 +1,95 @@
+#include "window/chart_actions.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QImageWriter>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include "window/help_window.h"
+
+namespace pelmora {
+
+ChartActions::ChartActions(QWidget* window, ChartCommands commands)
+    : QObject(window), window_(window), commands_(std::move(commands)) {
+  clock_mode = add(QStringLiteral("&Clock mode"), {}, [this] { commands_.switch_mode(); });
+  clock_mode->setCheckable(true);
+  full_screen =
+      add(QStringLiteral("&Full screen"), QKeySequence(Qt::Key_F11), [this] { commands_.toggle_full_screen(); });
+  full_screen->setCheckable(true);
+  save_picture = add(QStringLiteral("&Save picture..."), QKeySequence::Save, [this] { save(); });
+  copy_picture = add(QStringLiteral("C&opy picture"), QKeySequence::Copy,
+                     [this] { QApplication::clipboard()->setImage(commands_.picture()); });
+  help = add(QStringLiteral("&Help"), QKeySequence::HelpContents, [this] { show_help(); });
+  about = add(QStringLiteral("&About Pelmora"), {},
+              [this] { QMessageBox::about(window_, QStringLiteral("About Pelmora"), about_text()); });
+  quit = add(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { commands_.quit(); });
+}
+
+QAction* ChartActions::add(const QString& text, const QKeySequence& key, std::function<void()> run) {
+  auto* action = new QAction(text, this);
+  if (!key.isEmpty()) action->setShortcut(key);
+  action->setShortcutContext(Qt::WindowShortcut);
+  connect(action, &QAction::triggered, this, [run = std::move(run)] { run(); });
+  window_->addAction(action);
+  return action;
+}
+
+void ChartActions::update_checks() {
+  clock_mode->setChecked(commands_.in_clock_mode());
+  full_screen->setChecked(commands_.full_screen());
+}
+
+void ChartActions::show_menu(const QPoint& global_position) {
+  update_checks();
+  if (menu_ == nullptr) {
+    menu_ = new QMenu(window_);
+    menu_->addAction(clock_mode);
+    menu_->addAction(full_screen);
+    menu_->addSeparator();
+    menu_->addAction(save_picture);
+    menu_->addAction(copy_picture);
+    menu_->addSeparator();
+    menu_->addAction(help);
+    menu_->addAction(about);
+    menu_->addSeparator();
+    menu_->addAction(quit);
+  }
+  menu_->popup(global_position);
+}
+
+void ChartActions::save() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  const QString name =
+      QFileDialog::getSaveFileName(window_, QStringLiteral("Save picture"), folder + QStringLiteral("/sky.png"),
+                                   QStringLiteral("PNG pictures (*.png)"));
+  if (name.isEmpty()) return;
+  // Written beside the file and put in its place only when complete.
+  QSaveFile file(name);
+  QString problem;
+  if (!file.open(QIODevice::WriteOnly)) {
+    problem = file.errorString();
+  } else {
+    QImageWriter writer(&file, "png");
+    if (!writer.write(commands_.picture())) {
+      problem = writer.errorString();
+      file.cancelWriting();
+    } else if (!file.commit()) {
+      problem = file.errorString();
+    }
+  }
+  if (!problem.isEmpty())
+    QMessageBox::warning(window_, QStringLiteral("Save picture"),
+                         QStringLiteral("The picture could not be saved as %1: %2").arg(name, problem));
+}
+
+void ChartActions::show_help() {
+  if (help_window_ == nullptr) help_window_ = new HelpWindow(window_);
+  help_window_->show();
+  help_window_->raise();
+  help_window_->activateWindow();
+}
+
+}  // namespace pelmora

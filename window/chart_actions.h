@@ -1,0 +1,55 @@
+// The window's commands, each with its key: the mode, full screen, saving
+// and copying the picture, help, about and quit. The same actions make the
+// chart's context menu; their keys work without it.
+#pragma once
+
+#include <QAction>
+#include <QImage>
+#include <QMenu>
+#include <QObject>
+#include <QWidget>
+#include <functional>
+
+namespace pelmora {
+
+// What the actions do, supplied by the window.
+struct ChartCommands {
+  std::function<void()> switch_mode;    // as the clock_mode button does
+  std::function<bool()> in_clock_mode;  // for the mode's check mark
+  std::function<void()> toggle_full_screen;
+  std::function<bool()> full_screen;
+  std::function<QImage()> picture;  // the picture as it is shown
+  std::function<void()> quit;       // the window's close request
+};
+
+class ChartActions : public QObject {
+ public:
+  // The actions are added to `window`, so that their keys work anywhere in it.
+  ChartActions(QWidget* window, ChartCommands commands);
+
+  // The context menu, with each action's state brought up to date.
+  void show_menu(const QPoint& global_position);
+  // The menu as shown last, for tests; nullptr before.
+  QMenu* menu() const { return menu_; }
+
+  QAction* clock_mode = nullptr;
+  QAction* full_screen = nullptr;
+  QAction* save_picture = nullptr;
+  QAction* copy_picture = nullptr;
+  QAction* help = nullptr;
+  QAction* about = nullptr;
+  QAction* quit = nullptr;
+
+ private:
+  QAction* add(const QString& text, const QKeySequence& key, std::function<void()> run);
+  void update_checks();
+  void save();
+  void show_help();
+
+  QWidget* window_;
+  ChartCommands commands_;
+  QMenu* menu_ = nullptr;
+  QWidget* help_window_ = nullptr;
+};
+
+}  // namespace pelmora

@@ -1,0 +1,38 @@
+#include "window/help_window.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QUrl>
+
+#include "window/labelled_chart.h"
+
+namespace pelmora {
+
+HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent) {
+  setWindowFlag(Qt::Window);
+  setWindowTitle(QStringLiteral("Pelmora Help"));
+  setAccessibleName(QStringLiteral("Help"));
+  setOpenExternalLinks(false);
+  // The picture is drawn now, by the program itself, at the size that the
+  // window's text column gives it.
+  constexpr int kPictureWidth = 900;
+  const QImage chart = labelled_chart().scaledToWidth(kPictureWidth, Qt::SmoothTransformation);
+  document()->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("labelled-chart")), chart);
+  QFile page(QStringLiteral(":/help/help.html"));
+  page.open(QIODevice::ReadOnly);
+  setHtml(QString::fromUtf8(page.readAll()));
+  resize(kPictureWidth + 60, 800);
+}
+
+QString about_text() {
+  return QStringLiteral(
+             "<h3>Pelmora %1</h3>"
+             "<p>A sky clock: the band of sky along the sun's yearly path, as seen from the northern hemisphere, "
+             "turning with the time of day.</p>"
+             "<p>Copyright 2026 The Pelmora developers. Released under the MIT licence.</p>"
+             "<p>The chart's text is set in Liberation Sans, under the SIL Open Font License 1.1.</p>")
+      .arg(QGuiApplication::applicationVersion());
+}
+
+}  // namespace pelmora

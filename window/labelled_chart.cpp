@@ -1,0 +1,99 @@
+#include "window/labelled_chart.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <optional>
+
+#include "command_line/values.h"
+#include "guide/chart_points.h"
+#include "render/font_text_renderer.h"
+#include "render/picture.h"
+#include "render/raster_canvas.h"
+#include "replay/replay.h"
+
+namespace pelmora {
+
+namespace {
+
+// 11:00 on 7 December 2026, a few steps on: the sun, the moon, Antares,
+// the December solstice and the equator are all in view, apart.
+constexpr LocalMoment kMoment{2026, 12, 7, 11 * 3'600'000};
+constexpr int kSteps = 4;
+
+struct Label {
+  QPoint target;
+  QString text;
+  QPoint offset;  // from the target to the label's box
+};
+
+void draw_label(QPainter& painter, const Label& label) {
+  const QFontMetrics metrics(painter.font());
+  const QPoint anchor = label.target + label.offset;
+  QRect box = metrics.boundingRect(label.text).adjusted(-6, -3, 6, 3);
+  box.moveCenter(anchor);
+  const QColor ink(255, 214, 64);
+  painter.setPen(QPen(ink, 1.5));
+  painter.setBrush(Qt::NoBrush);
+  const QPoint edge(std::clamp(label.target.x(), box.left(), box.right()),
+                    std::clamp(label.target.y(), box.top(), box.bottom()));
+  painter.drawLine(edge, label.target);
+  painter.drawEllipse(QPointF(label.target), 3, 3);
+  painter.setBrush(QColor(0, 0, 0, 200));
+  painter.drawRoundedRect(box, 4, 4);
+  painter.drawText(box, Qt::AlignCenter, label.text);
+}
+
+// Under the text of a cell.
+QPoint cell(int column, int row) { return {column * kCellWidth, row * kCellHeight + kCellHeight}; }
+
+}  // namespace
+
+QImage labelled_chart() {
+  FontTextRenderer renderer;
+  RasterCanvas canvas(&renderer);
+  Picture picture(&canvas, nullptr);
+  Replay replay(picture, kMoment, nullptr);
+  replay.run(std::vector<ScriptEvent>{{.kind = ScriptEvent::Kind::tick, .count = kSteps}}, stderr);
+  const FormState& st = replay.form().state();
+  QImage image = QImage(reinterpret_cast<const uchar*>(canvas.data()), canvas.width(), canvas.height(),
+                        canvas.width() * 4, QImage::Format_RGB32)
+                     .convertToFormat(QImage::Format_RGB32);
+
+  const int level = st.level.value();
+  std::vector<Label> labels = {
+      {cell(30, 1), "title", {120, 0}},
+      {cell(20, 3), "minutes log in error", {190, 10}},
+      {cell(136, 4), "time", {-110, 0}},
+      {cell(7, 42), "lunar: the moon's angle", {150, -40}},
+      {cell(10, 44), "chart angle (left edge)", {150, 20}},
+      {cell(6, 50), "cycle or update", {60, 50}},
+      {cell(76, 50), "date", {0, 50}},
+      {cell(127, 48), "local: the angle at the centre", {-190, -30}},
+      {cell(127, 50), "solar: the sun's angle", {-150, 50}},
+      {{640, level - 29}, "centre marker", {0, -140}},
+      {{1000, level}, "the sun's path and its scale", {0, 110}},
+      {{st.sun_x.value(), level + 26}, "the sun", {0, 120}},
+  };
+  if (st.moon_drawn) labels.push_back({{st.moon_drawn_x.value(), st.moon_drawn_y.value() - 11}, "the moon", {0, -90}});
+  if (const auto antares = entry_position(st, 240, 1))
+    labels.push_back({{antares->x, antares->y + 4}, "a star (Antares)", {0, 160}});
+  if (const auto solstice = entry_position(st, 270, 1))
+    labels.push_back({{solstice->x, level + 20}, "December solstice", {0, 150}});
+  // An equator dot left of the middle.
+  const int b = 62, dot_x = (b * 8 + st.grid_offset.value() + 4) * 2;
+  int curve_angle = st.shown_chart_angle.value() - b;
+  if (curve_angle < 1) curve_angle += 360;
+  const int dot_y = static_cast<int>(std::lround(level + 108.1 * std::sin(curve_angle * M_PI / 180)));
+  labels.push_back({{dot_x, dot_y}, "celestial equator", {0, -70}});
+
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  QFont font = painter.font();
+  font.setPixelSize(15);
+  font.setBold(true);
+  painter.setFont(font);
+  for (const Label& label : labels) draw_label(painter, label);
+  return image;
+}
+
+}  // namespace pelmora
