@@ -183,11 +183,20 @@ class RatioReporter : public benchmark::ConsoleReporter {
   }
   void Finalize() override {
     ConsoleReporter::Finalize();
-    const auto fast = times_.find("BM_RedrawPass_Fast");
-    const auto plain = times_.find("BM_RedrawPass_PlainQPainter");
-    if (fast != times_.end() && plain != times_.end() && fast->second > 0)
-      std::printf("plain QPainter pass %.1f us, fast pass %.1f us: %.1f times faster\n", plain->second, fast->second,
-                  plain->second / fast->second);
+    const auto time = [this](const char* name) {
+      const auto found = times_.find(name);
+      return found != times_.end() ? found->second : 0.0;
+    };
+    const double fast = time("BM_RedrawPass_Fast"), plain = time("BM_RedrawPass_PlainQPainter");
+    if (fast > 0 && plain > 0)
+      std::printf("plain QPainter pass %.1f us, fast pass %.1f us: %.1f times faster\n", plain, fast, plain / fast);
+    const double one = time("BM_RedrawPass_Scaled/1"), two = time("BM_RedrawPass_Scaled/2");
+    if (one > 0 && two > 0)
+      std::printf("pass at scale 2 %.1f us, at scale 1 %.1f us: %.2f times\n", two, one, two / one);
+    const double recorded = time("BM_RedrawPass_Recorded");
+    if (one > 0 && recorded > 0)
+      std::printf("pass keeping the record %.1f us, without %.1f us: %.2f times (%+.1f us)\n", recorded, one,
+                  recorded / one, recorded - one);
   }
 
  private:

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <string_view>
 
 #include "command_line/values.h"
@@ -56,8 +57,18 @@ const ToolkitOption* toolkit_option(std::string_view argument) {
   return found != kToolkitOptions.end() ? &*found : nullptr;
 }
 
-constexpr std::array<std::string_view, 4> kValueOptions = {"--at", "--script", "--trace", "--snapshot"};
-constexpr std::array<std::string_view, 5> kFlagOptions = {"--help", "-h", "--version", "--stats", "--clock-mode"};
+constexpr std::array<std::string_view, 5> kValueOptions = {"--at", "--script", "--trace", "--snapshot", "--scale"};
+constexpr std::array<std::string_view, 6> kFlagOptions = {"--help",  "-h",           "--version",
+                                                          "--stats", "--clock-mode", "--full-screen"};
+
+// The snapshot's scale, written as a decimal number from 0.5 to 4 (the
+// picture's size times it, in pixels, is what the snapshot comes out at).
+std::optional<double> parse_scale(std::string_view text) {
+  double scale = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), scale, std::chars_format::fixed);
+  if (error != std::errc() || end != text.data() + text.size() || !(scale >= 0.5 && scale <= 4)) return std::nullopt;
+  return scale;
+}
 
 bool is_one_of(std::string_view name, auto const& names) {
   return std::find(names.begin(), names.end(), name) != names.end();
@@ -105,6 +116,13 @@ std::variant<Options, std::string> parse_options(const std::vector<std::string>&
       options.version = true;
     } else if (name == "--clock-mode") {
       options.clock_mode = true;
+    } else if (name == "--full-screen") {
+      options.full_screen = true;
+    } else if (name == "--scale") {
+      const auto scale = parse_scale(*value);
+      if (!scale)
+        return "--scale " + quoted_argument(*value) + " is not a scale: give a number from 0.5 to 4, such as 2";
+      options.scale = *scale;
     } else if (name == "--at") {
       auto moment = parse_moment_or_problem(*value);
       if (const auto* problem = std::get_if<std::string>(&moment))
@@ -127,6 +145,10 @@ std::variant<Options, std::string> parse_options(const std::vector<std::string>&
 
   if (options.stats && options.headless())
     return "--stats belongs to the window: it cannot be used with --script, --trace or --snapshot";
+  if (options.full_screen && options.headless())
+    return "--full-screen belongs to the window: it cannot be used with --script, --trace or --snapshot";
+  if (is_one_of(std::string_view("--scale"), seen) && !options.snapshot_file)
+    return "--scale sets the scale of a snapshot and needs --snapshot (the window takes its scale from the screen)";
   return options;
 }
 
@@ -148,8 +170,11 @@ std::string usage_text() {
          "                     standard output), one a line\n"
          "  --snapshot FILE    headless; after the script write the picture area to FILE as PNG (- for\n"
          "                     standard output)\n"
+         "  --scale S          the snapshot at S pixels for each pixel of the picture area, from 0.5 to 4\n"
+         "                     (--scale 2 gives 2482 by 1842): lines, circles and text drawn at that size\n"
          "  --clock-mode       start in clock mode, as if the clock mode button had been pressed once\n"
          "                     (in a headless run: as if the script began with click:clock_mode)\n"
+         "  --full-screen      open the window full screen (F11 switches, Escape leaves full screen)\n"
          "  --stats            in the window: at the end, print the timer ticks and redraw passes\n"
          "                     per second and how soon the first chart was shown\n"
          "  --help, --version\n"

@@ -19,7 +19,9 @@ struct Options {
   std::optional<std::vector<ScriptEvent>> script;
   std::optional<std::string> trace_file;     // "-" is standard output
   std::optional<std::string> snapshot_file;  // a .png
+  double scale = 1;                          // device pixels per picture pixel of the snapshot
   bool stats = false;                        // the window reports its ticks, passes and start-up time at the end
+  bool full_screen = false;                  // the window starts full screen
   bool clock_mode = false;                   // start as if the clock_mode button had been pressed after the load
   bool help = false;
   bool version = false;

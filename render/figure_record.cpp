@@ -11,10 +11,8 @@ namespace pelmora {
 namespace {
 
 constexpr std::size_t kInitialSlots = 1024;
-// How far ahead of entering a figure its slot, and then its figure, are
-// fetched.
+// How far ahead of entering a figure its slot is fetched.
 constexpr std::size_t kSlotAhead = 16;
-constexpr std::size_t kFigureAhead = 8;
 
 }  // namespace
 
@@ -45,10 +43,6 @@ void FigureRecord::enter_noted() {
   for (std::size_t i = 0; i < count; ++i) {
     // Fetched without displacing what drawing keeps in the caches.
     if (i + kSlotAhead < count) __builtin_prefetch(&slots_[noted_[i + kSlotAhead].hash & mask], 1, 0);
-    if (i + kFigureAhead < count) {
-      const std::uint32_t ahead = slots_[noted_[i + kFigureAhead].hash & mask];
-      if (ahead != 0) __builtin_prefetch(&figures_[ahead - 1], 1, 0);
-    }
     const Drawn& drawn = noted_[i];
     const bool is_text = drawn.kind == Kind::text;
     for (std::size_t slot = drawn.hash & mask;; slot = (slot + 1) & mask) {

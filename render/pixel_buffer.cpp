@@ -14,28 +14,44 @@ namespace {
 
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
 
-std::uint32_t* allocate(std::size_t count) {
-  const std::size_t bytes = std::max<std::size_t>(count, 1) * sizeof(std::uint32_t);
-  if (bytes < kHugePage) {
-    void* memory = std::malloc(bytes);
-    if (memory == nullptr) throw std::bad_alloc();
-    return static_cast<std::uint32_t*>(memory);
-  }
-  // Whole huge pages, aligned to them.
-  const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-  void* memory = std::aligned_alloc(kHugePage, rounded);
-  if (memory == nullptr) throw std::bad_alloc();
+std::size_t bytes_of(std::size_t count) { return std::max<std::size_t>(count, 1) * sizeof(std::uint32_t); }
+
 #ifdef __linux__
-  madvise(memory, rounded, MADV_HUGEPAGE);  // a request: without huge pages the buffer works the same
-#endif
+// Whole huge pages of their own, aligned to them: given back to the system
+// as soon as they are freed (memory from the heap may stay with the process).
+std::size_t mapped_bytes(std::size_t count) { return (bytes_of(count) + kHugePage - 1) / kHugePage * kHugePage; }
+
+std::uint32_t* allocate(std::size_t count) {
+  const std::size_t bytes = mapped_bytes(count);
+  void* mapped = mmap(nullptr, bytes + kHugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (mapped == MAP_FAILED) throw std::bad_alloc();
+  // Keep the aligned part; the rest goes back at once.
+  auto* start = static_cast<char*>(mapped);
+  auto* aligned = reinterpret_cast<char*>((reinterpret_cast<std::uintptr_t>(start) + kHugePage - 1) & ~(kHugePage - 1));
+  if (aligned != start) munmap(start, static_cast<std::size_t>(aligned - start));
+  if (const std::size_t tail = static_cast<std::size_t>(start + bytes + kHugePage - (aligned + bytes)); tail != 0)
+    munmap(aligned + bytes, tail);
+  madvise(aligned, bytes, MADV_HUGEPAGE);  // a request: without huge pages the buffer works the same
+  return reinterpret_cast<std::uint32_t*>(aligned);
+}
+
+void release(std::uint32_t* pixels, std::size_t count) { munmap(pixels, mapped_bytes(count)); }
+#else
+std::uint32_t* allocate(std::size_t count) {
+  void* memory = std::malloc(bytes_of(count));
+  if (memory == nullptr) throw std::bad_alloc();
   return static_cast<std::uint32_t*>(memory);
 }
 
+void release(std::uint32_t* pixels, std::size_t) { std::free(pixels); }
+#endif
+
 }  // namespace
 
-void PixelBuffer::Free::operator()(std::uint32_t* pixels) const { std::free(pixels); }
+void PixelBuffer::Free::operator()(std::uint32_t* pixels) const { release(pixels, count); }
 
-PixelBuffer::PixelBuffer(std::size_t count, std::uint32_t value) : count_(count), pixels_(allocate(count)) {
+PixelBuffer::PixelBuffer(std::size_t count, std::uint32_t value)
+    : count_(count), pixels_(allocate(count), Free{count}) {
   std::fill_n(pixels_.get(), count, value);
 }
 

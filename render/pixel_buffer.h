@@ -1,8 +1,9 @@
 // The picture's pixels in memory of their own. A picture at scale 3 takes
 // 44 MB: in the usual 4 KiB pages, filling it fresh for a new scale costs
 // eleven thousand page faults (on some virtual machines over 100 ms), and
-// drawing down a column touches a page per pixel. On Linux the buffer asks
-// for huge pages, where the system gives them on request.
+// drawing down a column touches a page per pixel. On Linux the buffer is
+// mapped on its own and asks for huge pages, where the system gives them on
+// request; it goes back to the system when the picture takes another size.
 #pragma once
 
 #include <cstddef>
@@ -23,6 +24,7 @@ class PixelBuffer {
 
  private:
   struct Free {
+    std::size_t count;
     void operator()(std::uint32_t* pixels) const;
   };
   std::size_t count_;

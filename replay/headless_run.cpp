@@ -157,7 +157,7 @@ int run_headless(const Options& options, char* program) {
   if (snapshot_target) {
     toolkit.emplace(program);
     text_renderer.emplace();
-    canvas.emplace(&*text_renderer);
+    canvas.emplace(&*text_renderer, options.scale);
   }
 
   Picture picture(canvas ? &*canvas : nullptr, writer ? &*writer : nullptr);

@@ -111,6 +111,14 @@ TEST(OptionsTest, BadInputGetsOneLineSayingWhat) {
       {{"--at", "2026-01-01", "--at=2026-01-02"}, "option --at may be given only once"},
       {{"-h", "--help"}, "option --help may be given only once"},
       {{"--at", "2026-12-07 23:59:59.9999"}, "--at '2026-12-07 23:59:59.9999' has more than three decimals"},
+      {{"--snapshot", "x.png", "--scale", "4.01"}, "--scale '4.01' is not a scale: give a number from 0.5 to 4"},
+      {{"--snapshot", "x.png", "--scale", "0.49"}, "--scale '0.49' is not a scale"},
+      {{"--snapshot", "x.png", "--scale", "2x"}, "--scale '2x' is not a scale"},
+      {{"--snapshot", "x.png", "--scale=nan"}, "--scale 'nan' is not a scale"},
+      {{"--snapshot", "x.png", "--scale", "1e0"}, "--scale '1e0' is not a scale"},
+      {{"--scale", "2"}, "--scale sets the scale of a snapshot and needs --snapshot"},
+      {{"--scale", "2", "--script", "tick"}, "--scale sets the scale of a snapshot and needs --snapshot"},
+      {{"--full-screen", "--script", "tick"}, "--full-screen belongs to the window"},
   };
   for (const auto& [arguments, message] : cases) {
     SCOPED_TRACE(message);
@@ -118,6 +126,16 @@ TEST(OptionsTest, BadInputGetsOneLineSayingWhat) {
     EXPECT_TRUE(text.starts_with(message)) << text;
     EXPECT_EQ(text.find('\n'), std::string::npos) << text;
   }
+}
+
+TEST(OptionsTest, SnapshotScaleAndFullScreen) {
+  EXPECT_EQ(parsed({"--snapshot", "x.png"}).scale, 1);
+  EXPECT_EQ(parsed({"--snapshot", "x.png", "--scale", "2"}).scale, 2);
+  EXPECT_EQ(parsed({"--scale=0.5", "--snapshot", "x.png"}).scale, 0.5);
+  EXPECT_EQ(parsed({"--snapshot", "x.png", "--scale", "1.25"}).scale, 1.25);
+  EXPECT_EQ(parsed({"--snapshot", "x.png", "--scale", "4"}).scale, 4);
+  EXPECT_TRUE(parsed({"--full-screen"}).full_screen);
+  EXPECT_FALSE(parsed({}).full_screen);
 }
 
 TEST(OptionsTest, QuotedArgumentsStayOneReadableLine) {

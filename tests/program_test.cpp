@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <fcntl.h>
+#include <QImage>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
@@ -110,6 +111,18 @@ TEST_F(ProgramTest, TraceAndSnapshotOfAHeadlessRun) {
   EXPECT_GT(std::filesystem::file_size(path("sky.png")), 1000u);
   // Only the two files: no temporary left beside them.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 2);
+}
+
+// --scale 2: the same run as the golden picture at 1, drawn at twice the
+// size, against its own golden picture.
+TEST_F(ProgramTest, SnapshotAtTwiceTheSize) {
+  const ProgramRun run =
+      run_program("--at '2026-12-07 21:30' --script 'tick*40' --scale 2 --snapshot " + path("2x.png"));
+  ASSERT_EQ(run.status, 0) << run.output;
+  const QImage drawn(QString::fromStdString(path("2x.png")));
+  const QImage golden(QString::fromStdString(std::string(PELMORA_TEST_DATA) + "/simulation-2x.png"));
+  EXPECT_EQ(drawn.size(), QSize(2482, 1842));
+  EXPECT_EQ(drawn.convertToFormat(QImage::Format_RGB32), golden.convertToFormat(QImage::Format_RGB32));
 }
 
 // Files: a failed write is reported, never success, and leaves the old

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -150,6 +151,57 @@ TEST(WindowEndTest, CalendarsEndIsARunTimeErrorShownInABox) {
   EXPECT_TRUE(answer.answered);
   EXPECT_TRUE(answer.text.startsWith("Run-time error '6'")) << answer.text.toStdString();
   EXPECT_EQ(window.exit_status(), 1);
+}
+
+// A click where the window shows a part, through the window system.
+void click_at(Form1Window& window, QWidget* part, QPoint within) {
+  QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, part->mapTo(&window, within));
+}
+
+// Dragged wider and taller: the layout at one and a half times the design,
+// the picture drawn afresh once at that scale, and every part still takes
+// its clicks where it is shown.
+TEST_F(WindowTest, ResizedWindowDrawsOnceAtTheNewScaleAndTakesClicks) {
+  const long rebuilds = window.picture()->rebuilds();
+  for (int width = 1300; width <= 1908; width += 76) window.resize(width, 1464);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window.picture()->drawn_scale() == 1.5; }, kPatienceMs));
+  EXPECT_EQ(window.picture()->rebuilds(), rebuilds + 1);
+  EXPECT_EQ(window.picture()->geometry(), QRect(12, 36, 1862, 1382));
+  EXPECT_EQ(window.cmd_exit_button()->geometry(), QRect(1764, 12, 86, 62));
+
+  click_at(window, window.clock_mode_button(), {43, 31});
+  EXPECT_EQ(window.clock_mode_button()->text(), "simulation");
+  const float end = window.form().state().redraw_end_time;
+  clock.seconds = 36010;
+  click_at(window, window.picture(), {1800, 1300});
+  EXPECT_GT(window.form().state().redraw_end_time, end);
+  answer.next(QMessageBox::No);
+  click_at(window, window.cmd_exit_button(), {43, 31});
+  EXPECT_TRUE(answer.answered);
+  EXPECT_FALSE(window.ended());
+}
+
+// F11 fills the screen with the chart centred at the largest scale; Escape
+// leaves full screen (and does nothing else); the exit box still opens.
+TEST_F(WindowTest, F11GoesFullScreenAndEscapeLeavesIt) {
+  QTest::keyClick(window.picture(), Qt::Key_F11);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window.isFullScreen(); }, kPatienceMs));
+  const QSize screen = window.screen()->geometry().size();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window.size() == screen; }, kPatienceMs));
+  const WindowLayout expected = layout_in(screen, window.devicePixelRatioF());
+  EXPECT_EQ(window.picture()->geometry(), expected.picture);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window.picture()->drawn_scale() == expected.device_scale; }, kPatienceMs));
+
+  answer.next(QMessageBox::No);
+  click_at(window, window.cmd_exit_button(), {10, 10});
+  EXPECT_TRUE(answer.answered);
+
+  QTest::keyClick(window.picture(), Qt::Key_Escape);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isFullScreen(); }, kPatienceMs));
+  QTest::keyClick(window.picture(), Qt::Key_Escape);
+  EXPECT_FALSE(window.isFullScreen());
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_FALSE(window.ended());
 }
 
 TEST_F(WindowTest, ClickOnThePictureRedraws) {

@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -15,9 +18,10 @@ namespace pelmora {
 
 namespace {
 
-// Design sizes in twips at 15 twips per pixel.
-constexpr int kTwipsPerPixel = 15;
-constexpr int px(int twips) { return twips / kTwipsPerPixel; }
+// A guess at the window manager's frame before it has framed the window:
+// room for a tall title bar and wide borders. The frame is measured once
+// the window is shown.
+constexpr QMargins kLikelyFrame(8, 40, 8, 8);
 
 QString to_qstring(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -31,22 +35,11 @@ Form1Window::Form1Window(Clock& clock)
       form_(surface_, clock, *this),
       clock_(clock) {
   setWindowTitle(QStringLiteral("Pelmora10"));
-  setFixedSize(px(19080), px(14640));
-
-  picture1_->setGeometry(px(120), px(360), px(18615), px(13815));
   picture1_->setFont(picture_font());
-
-  QFont button_font = picture_font();
-  button_font.setPixelSize(11);
-  button_font.setStyleStrategy(QFont::PreferDefault);
   clock_mode_ = new QPushButton(QStringLiteral("clock mode"), picture1_);
-  clock_mode_->setGeometry(px(16680), px(120), px(855), px(615));
   cmd_exit_ = new QPushButton(QStringLiteral("cmd_exit"), picture1_);
-  cmd_exit_->setGeometry(px(17640), px(120), px(855), px(615));
-  for (QPushButton* button : {clock_mode_, cmd_exit_}) {
-    button->setFont(button_font);
-    button->setAutoDefault(false);
-  }
+  for (QPushButton* button : {clock_mode_, cmd_exit_}) button->setAutoDefault(false);
+  resize(kDesignSize);
   // Tab order: the picture, then cmd_exit, then clock_mode.
   setTabOrder(picture1_, cmd_exit_);
   setTabOrder(cmd_exit_, clock_mode_);
@@ -61,6 +54,73 @@ Form1Window::Form1Window(Clock& clock)
 }
 
 Form1Window::~Form1Window() { timer2_.stop(); }
+
+void Form1Window::lay_out() {
+  setMinimumSize(least_client_size(devicePixelRatioF()));
+  layout_ = layout_in(size(), devicePixelRatioF());
+  picture1_->setGeometry(layout_.picture);
+  picture1_->set_scale(layout_.scale);
+  clock_mode_->setGeometry(layout_.clock_mode);
+  cmd_exit_->setGeometry(layout_.cmd_exit);
+  QFont button_font = picture_font();
+  // In points, which need not be whole as pixels must.
+  button_font.setPointSizeF(layout_.button_font_pixels * 72.0 / logicalDpiY());
+  button_font.setStyleStrategy(QFont::PreferDefault);
+  for (QPushButton* button : {clock_mode_, cmd_exit_}) button->setFont(button_font);
+}
+
+void Form1Window::resizeEvent(QResizeEvent*) { lay_out(); }
+
+void Form1Window::size_for_screen() {
+  if (const QScreen* place = screen())
+    resize(first_client_size(place->availableGeometry().size(), kLikelyFrame, place->devicePixelRatio()));
+}
+
+void Form1Window::showEvent(QShowEvent*) {
+  // A move to a screen of another pixel ratio changes the picture's scale
+  // without a resize.
+  if (QWindow* handle = windowHandle(); handle != nullptr && !screen_watched_) {
+    screen_watched_ = true;
+    QObject::connect(handle, &QWindow::screenChanged, this, [this] { lay_out(); });
+  }
+  lay_out();
+}
+
+void Form1Window::moveEvent(QMoveEvent*) {
+  // The window manager moves the window as it frames it: the frame is
+  // known from here on.
+  if (!frame_fitted_ && isVisible() && frameGeometry() != geometry()) fit_frame_on_screen();
+}
+
+void Form1Window::fit_frame_on_screen() {
+  frame_fitted_ = true;
+  const QScreen* place = screen();
+  if (place == nullptr || isFullScreen() || isMaximized()) return;
+  const QRect available = place->availableGeometry();
+  if (available.contains(frameGeometry())) return;
+  const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                       frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+  resize(first_client_size(available.size(), frame, devicePixelRatioF()));
+  const QSize whole = size().grownBy(frame);
+  move(std::clamp(frameGeometry().left(), available.left(),
+                  std::max(available.left(), available.right() + 1 - whole.width())),
+       std::clamp(frameGeometry().top(), available.top(),
+                  std::max(available.top(), available.bottom() + 1 - whole.height())));
+}
+
+void Form1Window::toggle_full_screen() {
+  if (isFullScreen()) {
+    showNormal();
+  } else {
+    showFullScreen();
+  }
+}
+
+void Form1Window::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F11 && event->modifiers() == Qt::NoModifier) return toggle_full_screen();
+  if (event->key() == Qt::Key_Escape && isFullScreen()) return toggle_full_screen();
+  QWidget::keyPressEvent(event);
+}
 
 void Form1Window::load() {
   dispatch([this] { form_.Form_Load(); });

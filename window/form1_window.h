@@ -1,5 +1,6 @@
 // The window Form1 in the toolkit: the picture area, the two buttons and the
-// timer, laid out as designed, and the platform's side of the routines.
+// timer, laid out as designed at whatever size the window has, and the
+// platform's side of the routines.
 #pragma once
 
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include "app/form1.h"
 #include "render/picture.h"
 #include "window/picture_widget.h"
+#include "window/window_layout.h"
 
 namespace pelmora {
 
@@ -40,6 +42,11 @@ class Form1Window : public QWidget, private WindowShell {
   long redraw_passes() const { return redraw_passes_; }
   double first_chart_shown() const { return first_chart_shown_; }
   int exit_status() const { return exit_status_; }
+  // Full screen and back (F11; Escape leaves full screen).
+  void toggle_full_screen();
+  // The layout at the window's present size.
+  const WindowLayout& layout() const { return layout_; }
+
   // The timer as it stands: whether it runs, and its current wait.
   bool timer_running() const { return timer2_.isActive(); }
   int timer_wait_ms() const { return timer2_.interval(); }
@@ -49,8 +56,16 @@ class Form1Window : public QWidget, private WindowShell {
   PictureWidget* picture() const { return picture1_; }
   Form1& form() { return form_; }
 
+  // The window's size at start: the design's size where it fits the
+  // screen with the frame, else smaller, at the same proportions.
+  void size_for_screen();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   void set_caption(Button button, std::string_view caption) override;
@@ -69,6 +84,11 @@ class Form1Window : public QWidget, private WindowShell {
   // A run-time error: one line on standard error and a box, then the end.
   void report_and_finish(const RuntimeError& error);
   void timer_tick();
+  // Lays the picture and the buttons out for the window's size and screen.
+  void lay_out();
+  // Once the window manager has framed the window: brings a window that
+  // does not fit its screen, frame included, back onto it.
+  void fit_frame_on_screen();
 
   // A child, deleted with the window's widget after the members below: it
   // owns the pixels, which the surface draws on until the form is gone.
@@ -79,6 +99,9 @@ class Form1Window : public QWidget, private WindowShell {
   QPushButton* clock_mode_;
   QPushButton* cmd_exit_;
   QTimer timer2_;
+  WindowLayout layout_;
+  bool frame_fitted_ = false;
+  bool screen_watched_ = false;
   bool ended_ = false;
   bool in_tick_ = false;
   int interval_ms_ = 0;  // as the routines set it

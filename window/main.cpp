@@ -103,7 +103,12 @@ int main(int argc, char** argv) {
   if (options.clock_mode && !window.ended()) window.press_clock_mode();
   int status = window.exit_status();
   if (!window.ended()) {
-    window.show();
+    window.size_for_screen();
+    if (options.full_screen) {
+      window.showFullScreen();
+    } else {
+      window.show();
+    }
     status = window.run();
   }
   if (options.stats) print_stats(window, seconds_since_boot() - started);

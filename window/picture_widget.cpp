@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace pelmora {
 
@@ -11,21 +13,64 @@ PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent), canvas_(&text_r
   setFocusPolicy(Qt::StrongFocus);
 }
 
+void PictureWidget::set_scale(double scale) {
+  if (scale == scale_) return;
+  scale_ = scale;
+  update();
+}
+
+double PictureWidget::device_scale() const { return std::clamp(scale_ * devicePixelRatioF(), kMinScale, kMaxScale); }
+
+QImage PictureWidget::view() const {
+  const RasterCanvas& raster = canvas_.raster();
+  QImage image(reinterpret_cast<const uchar*>(raster.data()), raster.width(), raster.height(), raster.width() * 4,
+               QImage::Format_RGB32);
+  image.setDevicePixelRatio(devicePixelRatioF());
+  return image;
+}
+
+QImage PictureWidget::picture() const {
+  QImage image = view().copy();
+  image.setDevicePixelRatio(1);
+  return image;
+}
+
 void PictureWidget::show_changes() {
-  const auto areas = canvas_.take_changed_areas();
+  const auto areas = canvas_.raster().take_changed_areas();
   if (areas.empty()) return;
   ++changes_shown_;
+  // Device pixels to the logical ones that hold them.
+  const double ratio = devicePixelRatioF();
   QRegion region;
-  for (const PixelRect& r : areas) region += QRect(r.x, r.y, r.width, r.height);
+  for (const PixelRect& r : areas) {
+    const int left = static_cast<int>(std::floor(r.x / ratio)), top = static_cast<int>(std::floor(r.y / ratio));
+    const int right = static_cast<int>(std::ceil((r.x + r.width) / ratio));
+    const int bottom = static_cast<int>(std::ceil((r.y + r.height) / ratio));
+    region += QRect(left, top, right - left, bottom - top);
+  }
   update(region);
 }
 
 void PictureWidget::paintEvent(QPaintEvent* event) {
-  // A view of the pixels, made for this paint only.
-  const QImage pixels(reinterpret_cast<const uchar*>(canvas_.data()), canvas_.width(), canvas_.height(),
-                      canvas_.width() * 4, QImage::Format_RGB32);
   QPainter painter(this);
-  for (const QRect& rect : event->region()) painter.drawImage(rect.topLeft(), pixels, rect);
+  QRegion region = event->region();
+  // A new scale (the window resized, full screen, another screen): drawn
+  // afresh here, so that however many sizes the window passed through
+  // since the last frame, the picture is drawn once.
+  if (device_scale() != canvas_.scale()) {
+    canvas_.rescale(device_scale());
+    canvas_.raster().take_changed_areas();  // all of it is shown below
+    ++rebuilds_;
+    region = rect();
+  }
+  const QImage pixels = view();
+  const double ratio = devicePixelRatioF();
+  for (const QRect& r : region)
+    painter.drawImage(QRectF(r), pixels, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+  // Beyond the pixels (a widget rounded up to whole logical pixels): the
+  // window's background.
+  const QRegion beyond = region - QRect(QPoint(0, 0), (QSizeF(pixels.size()) / ratio).toSize());
+  for (const QRect& r : beyond) painter.fillRect(r, palette().window());
   if (!painted_) {
     painted_ = true;
     if (on_first_paint) on_first_paint();

@@ -1,12 +1,16 @@
 // Picture1 on the screen: the widget that owns the picture's pixels, shows
-// them as they stand and reports clicks.
+// them as they stand and reports clicks. The pixels are drawn at the
+// screen's own resolution: s device pixels for each picture pixel, s being
+// the window's scale times the screen's device pixel ratio. When s changes
+// the picture is drawn afresh from its record, once, when it is next shown.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <functional>
 
 #include "render/font_text_renderer.h"
-#include "render/raster_canvas.h"
+#include "render/rescalable_canvas.h"
 
 namespace pelmora {
 
@@ -15,7 +19,21 @@ class PictureWidget : public QWidget {
   explicit PictureWidget(QWidget* parent);
 
   // The pixels live as long as the widget that shows them.
-  RasterCanvas& canvas() { return canvas_; }
+  PixelCanvas& canvas() { return canvas_; }
+  // Logical pixels per picture pixel, as the window lays the picture out.
+  void set_scale(double scale);
+  double scale() const { return scale_; }
+  // Device pixels per picture pixel: what the picture is drawn at once it
+  // is shown, and what it is drawn at now.
+  double device_scale() const;
+  double drawn_scale() const { return canvas_.scale(); }
+  // How many times the picture was drawn afresh at a new scale.
+  long rebuilds() const { return rebuilds_; }
+  // A point of the widget in picture pixels.
+  QPointF to_picture(const QPointF& position) const { return position / scale_; }
+  // The picture as it is drawn now, a copy.
+  QImage picture() const;
+
   // Schedules a repaint of the areas that changed since the last call.
   void show_changes();
   // How many calls of show_changes found something changed.
@@ -29,8 +47,14 @@ class PictureWidget : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  // The pixels as an image of the widget: s device pixels each, so that
+  // painting maps them one to one onto the screen's pixels.
+  QImage view() const;
+
   FontTextRenderer text_renderer_;
-  RasterCanvas canvas_;
+  RescalableCanvas canvas_;
+  double scale_ = 1;
+  long rebuilds_ = 0;
   bool pressed_ = false;
   bool painted_ = false;
   long changes_shown_ = 0;
