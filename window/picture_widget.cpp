@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <new>
 
 namespace pelmora {
 
@@ -57,20 +59,31 @@ void PictureWidget::paintEvent(QPaintEvent* event) {
   // A new scale (the window resized, full screen, another screen): drawn
   // afresh here, so that however many sizes the window passed through
   // since the last frame, the picture is drawn once.
-  if (device_scale() != canvas_.scale()) {
-    canvas_.rescale(device_scale());
-    canvas_.raster().take_changed_areas();  // all of it is shown below
-    ++rebuilds_;
+  if (device_scale() != canvas_.scale() && device_scale() != unreachable_scale_) {
+    try {
+      canvas_.rescale(device_scale());
+      canvas_.raster().take_changed_areas();  // all of it is shown below
+      ++rebuilds_;
+    } catch (const std::bad_alloc&) {
+      // The picture stays at the scale it has, enlarged or reduced to fit.
+      unreachable_scale_ = device_scale();
+      std::fprintf(stderr, "pelmora: too little memory to draw the chart at %.2f pixels a pixel\n", device_scale());
+    }
     region = rect();
   }
   const QImage pixels = view();
   const double ratio = devicePixelRatioF();
-  for (const QRect& r : region)
-    painter.drawImage(QRectF(r), pixels, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+  QSizeF shown = QSizeF(pixels.size()) / ratio;
+  if (device_scale() == canvas_.scale()) {
+    for (const QRect& r : region)
+      painter.drawImage(QRectF(r), pixels, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+  } else {
+    shown = QSizeF(pixels.size()) / canvas_.scale() * scale_;
+    painter.drawImage(QRectF(QPointF(0, 0), shown), pixels);
+  }
   // Beyond the pixels (a widget rounded up to whole logical pixels): the
   // window's background.
-  const QRegion beyond = region - QRect(QPoint(0, 0), (QSizeF(pixels.size()) / ratio).toSize());
-  for (const QRect& r : beyond) painter.fillRect(r, palette().window());
+  for (const QRect& r : region - QRect(QPoint(0, 0), shown.toSize())) painter.fillRect(r, palette().window());
   if (!painted_) {
     painted_ = true;
     if (on_first_paint) on_first_paint();

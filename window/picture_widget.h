@@ -54,6 +54,7 @@ class PictureWidget : public QWidget {
   FontTextRenderer text_renderer_;
   RescalableCanvas canvas_;
   double scale_ = 1;
+  double unreachable_scale_ = 0;  // a scale the picture could not be drawn at
   long rebuilds_ = 0;
   bool pressed_ = false;
   bool painted_ = false;
