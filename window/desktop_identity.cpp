@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "window/version.h"
+
 namespace pelmora {
 
 void take_desktop_identity() {
@@ -12,6 +14,7 @@ void take_desktop_identity() {
   // The class in the window's WM_CLASS on X11, which the menu entry's
   // StartupWMClass names; without it the class follows the binary's name.
   QCoreApplication::setApplicationName(QStringLiteral("pelmora"));
+  QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
 
   // The installed theme's icon when there is one, so that the menu's and
   // the window's are the same; else the same artwork built in.
