@@ -113,6 +113,17 @@ TEST_F(ProgramTest, TraceAndSnapshotOfAHeadlessRun) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 2);
 }
 
+// --clock-mode: the mode button pressed once after the load, before the
+// script's first event.
+TEST_F(ProgramTest, ClockModeStartsAsIfTheButtonWerePressed) {
+  const ProgramRun run = run_program("--at '2026-12-07 06:00' --clock-mode --script tick --trace -");
+  EXPECT_EQ(run.status, 0);
+  const std::size_t caption = run.output.find("caption clock_mode \"simulation\"");
+  EXPECT_NE(caption, std::string::npos);
+  EXPECT_NE(run.output.find("print 32 800 \"update\""), std::string::npos);
+  EXPECT_LT(caption, run.output.find("print 32 800 \"update\""));
+}
+
 // --scale 2: the same run as the golden picture at 1, drawn at twice the
 // size, against its own golden picture.
 TEST_F(ProgramTest, SnapshotAtTwiceTheSize) {

@@ -2,11 +2,15 @@
 // box, driven through real clicks.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QHelpEvent>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include "clocks/clocks.h"
 #include "support/test_support.h"
@@ -44,6 +48,14 @@ struct BoxAnswer {
 
   QTimer poll;
 };
+
+// A key pressed as the window system delivers it, so that the window's
+// shortcuts see it.
+void press(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  window.activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+  QTest::keyClick(window.windowHandle(), key, modifiers);
+}
 
 class WindowTest : public ::testing::Test {
  protected:
@@ -184,7 +196,7 @@ TEST_F(WindowTest, ResizedWindowDrawsOnceAtTheNewScaleAndTakesClicks) {
 // F11 fills the screen with the chart centred at the largest scale; Escape
 // leaves full screen (and does nothing else); the exit box still opens.
 TEST_F(WindowTest, F11GoesFullScreenAndEscapeLeavesIt) {
-  QTest::keyClick(window.picture(), Qt::Key_F11);
+  press(window, Qt::Key_F11);
   EXPECT_TRUE(QTest::qWaitFor([&] { return window.isFullScreen(); }, kPatienceMs));
   const QSize screen = window.screen()->geometry().size();
   EXPECT_TRUE(QTest::qWaitFor([&] { return window.size() == screen; }, kPatienceMs));
@@ -202,6 +214,67 @@ TEST_F(WindowTest, F11GoesFullScreenAndEscapeLeavesIt) {
   EXPECT_FALSE(window.isFullScreen());
   EXPECT_TRUE(window.isVisible());
   EXPECT_FALSE(window.ended());
+}
+
+// The keys work without the menu: help, quit (through the exit box),
+// copy; Return presses the button in focus, and on the chart is a click.
+TEST_F(WindowTest, KeysReachTheirCommands) {
+  press(window, Qt::Key_F1);
+  const auto help_shown = [] {
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (top->windowTitle() == "Pelmora Help" && top->isVisible()) return true;
+    return false;
+  };
+  EXPECT_TRUE(QTest::qWaitFor(help_shown, kPatienceMs));
+
+  answer.next(QMessageBox::No);
+  press(window, Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_TRUE(answer.answered);
+  EXPECT_EQ(answer.text, "Are you sure?");
+  EXPECT_FALSE(window.ended());
+
+  press(window, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->image().size(), window.picture()->picture().size());
+
+  window.clock_mode_button()->setFocus();
+  press(window, Qt::Key_Return);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window.clock_mode_button()->text() == "simulation"; }, kPatienceMs));
+  window.picture()->setFocus();
+  const float end = window.form().state().redraw_end_time;
+  clock.seconds = 36020;
+  press(window, Qt::Key_Return);
+  EXPECT_GT(window.form().state().redraw_end_time, end);
+}
+
+// Where the pointer rests, a tip names what is there, at any scale.
+TEST_F(WindowTest, TipsNameWhatIsUnderThePointer) {
+  window.resize(1908, 1464);  // one and a half times the design
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window.picture()->drawn_scale() == 1.5; }, kPatienceMs));
+  const FormState& st = window.form().state();
+  const auto tip_at = [&](double x, double y) {
+    const QPoint point = (QPointF(x, y) * window.layout().scale).toPoint();
+    QHelpEvent event(QEvent::ToolTip, point, window.picture()->mapToGlobal(point));
+    QApplication::sendEvent(window.picture(), &event);
+    return event.isAccepted() ? QToolTip::text() : QString();
+  };
+  EXPECT_TRUE(tip_at(st.sun_x.value() + 26, st.level.value()).contains("The sun"));
+  EXPECT_TRUE(tip_at(5 * 8, 42 * 16 + 8).contains("the moon's angle"));
+  EXPECT_TRUE(tip_at(600, 880).isEmpty());  // empty sky: no tip
+}
+
+// A screen reader finds the chart by name, as a chart, and its words change
+// with the clock.
+TEST_F(WindowTest, ChartReadsItselfToAScreenReader) {
+  QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(window.picture());
+  ASSERT_NE(chart, nullptr);
+  EXPECT_EQ(chart->text(QAccessible::Name), "Sky chart");
+  EXPECT_EQ(chart->role(), QAccessible::Chart);
+  QTest::mouseClick(window.clock_mode_button(), Qt::LeftButton);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return chart->text(QAccessible::Description).startsWith("Clock mode. 10:00:00"); },
+                              kPatienceMs));
+  clock.seconds = 36001;
+  EXPECT_TRUE(QTest::qWaitFor([&] { return chart->text(QAccessible::Description).startsWith("Clock mode. 10:00:01"); },
+                              kPatienceMs));
 }
 
 TEST_F(WindowTest, ClickOnThePictureRedraws) {

@@ -5,12 +5,15 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
 #include "app/handler_boundary.h"
+#include "guide/chart_reading.h"
 #include "window/session.h"
 #include "window/tick_pacing.h"
 
@@ -51,6 +54,60 @@ Form1Window::Form1Window(Clock& clock)
   QObject::connect(cmd_exit_, &QPushButton::clicked, this, [this] { dispatch([this] { form_.cmd_exit_Click(); }); });
   timer2_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&timer2_, &QTimer::timeout, this, [this] { timer_tick(); });
+
+  // Return and Enter press a button in focus, as Space does.
+  for (QPushButton* button : {clock_mode_, cmd_exit_}) button->installEventFilter(this);
+  update_button_tips();
+  actions_ = new ChartActions(this, {.switch_mode = [this] { clock_mode_->click(); },
+                                     .in_clock_mode = [this] { return !is_true(form_.state().simulation_mode); },
+                                     .toggle_full_screen = [this] { toggle_full_screen(); },
+                                     .full_screen = [this] { return isFullScreen(); },
+                                     .picture = [this] { return picture1_->picture(); },
+                                     .quit = [this] { close(); }});
+  picture1_->name_at = [this](QPointF point) { return name_at(form_.state(), point.x(), point.y()); };
+  picture1_->on_context_menu = [this](QPoint where) { actions_->show_menu(where); };
+
+  // A screen reader hears of the chart's words at most once a second.
+  QObject::connect(&reading_timer_, &QTimer::timeout, this, [this] { update_reading(); });
+  reading_timer_.start(1000);
+}
+
+void Form1Window::update_reading() {
+  std::string words = chart_in_words(form_.state());
+  if (words == reading_) return;
+  reading_ = std::move(words);
+  picture1_->setAccessibleDescription(QString::fromStdString(reading_));
+}
+
+void Form1Window::update_button_tips() {
+  const bool simulation = is_true(form_.state().simulation_mode) || !is_true(form_.state().initialised);
+  clock_mode_->setToolTip(simulation ? QStringLiteral("Clock mode: the chart follows the computer's clock")
+                                     : QStringLiteral("Simulation mode: the chart turns as fast as it can"));
+  cmd_exit_->setToolTip(QStringLiteral("End the program (asks first)"));
+}
+
+bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (button != nullptr && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat() &&
+        (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+      button->animateClick();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void Form1Window::paintEvent(QPaintEvent*) {
+  // The chart's focus shows as a frame around it, outside its pixels.
+  if (!picture1_->hasFocus()) return;
+  QStylePainter painter(this);
+  QStyleOptionFocusRect frame;
+  frame.initFrom(this);
+  frame.rect = picture1_->geometry().adjusted(-3, -3, 3, 3);
+  frame.backgroundColor = palette().window().color();
+  painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
 }
 
 Form1Window::~Form1Window() { timer2_.stop(); }
@@ -117,7 +174,7 @@ void Form1Window::toggle_full_screen() {
 }
 
 void Form1Window::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F11 && event->modifiers() == Qt::NoModifier) return toggle_full_screen();
+  // F11 is the full-screen action's key; Escape only leaves full screen.
   if (event->key() == Qt::Key_Escape && isFullScreen()) return toggle_full_screen();
   QWidget::keyPressEvent(event);
 }
@@ -149,7 +206,9 @@ void Form1Window::dispatch(const std::function<void()>& handler) {
   const HandlerEnd end = run_handler(handler);
   if (end.kind == HandlerEnd::Kind::program_ended) finish(0);
   if (end.kind == HandlerEnd::Kind::runtime_error) report_and_finish(*end.error);
-  if (!ended_) picture1_->show_changes();
+  if (ended_) return;
+  picture1_->show_changes();
+  picture1_->refresh_tip();
 }
 
 void Form1Window::report_and_finish(const RuntimeError& error) {
@@ -208,6 +267,7 @@ void Form1Window::closeEvent(QCloseEvent* event) {
 
 void Form1Window::set_caption(Button button, std::string_view caption) {
   (button == Button::clock_mode ? clock_mode_ : cmd_exit_)->setText(to_qstring(caption));
+  update_button_tips();
 }
 
 void Form1Window::set_timer_interval(Integer milliseconds) {

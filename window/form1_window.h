@@ -10,6 +10,7 @@
 
 #include "app/form1.h"
 #include "render/picture.h"
+#include "window/chart_actions.h"
 #include "window/picture_widget.h"
 #include "window/window_layout.h"
 
@@ -51,6 +52,7 @@ class Form1Window : public QWidget, private WindowShell {
   bool timer_running() const { return timer2_.isActive(); }
   int timer_wait_ms() const { return timer2_.interval(); }
 
+  ChartActions* actions() const { return actions_; }
   QPushButton* clock_mode_button() const { return clock_mode_; }
   QPushButton* cmd_exit_button() const { return cmd_exit_; }
   PictureWidget* picture() const { return picture1_; }
@@ -62,6 +64,8 @@ class Form1Window : public QWidget, private WindowShell {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -89,6 +93,10 @@ class Form1Window : public QWidget, private WindowShell {
   // Once the window manager has framed the window: brings a window that
   // does not fit its screen, frame included, back onto it.
   void fit_frame_on_screen();
+  // The chart in words for a screen reader, when they have changed.
+  void update_reading();
+  // The buttons' tips, which name what each does now.
+  void update_button_tips();
 
   // A child, deleted with the window's widget after the members below: it
   // owns the pixels, which the surface draws on until the form is gone.
@@ -99,6 +107,9 @@ class Form1Window : public QWidget, private WindowShell {
   QPushButton* clock_mode_;
   QPushButton* cmd_exit_;
   QTimer timer2_;
+  ChartActions* actions_;
+  QTimer reading_timer_;
+  std::string reading_;
   WindowLayout layout_;
   bool frame_fitted_ = false;
   bool screen_watched_ = false;

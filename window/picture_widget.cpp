@@ -1,8 +1,15 @@
 #include "window/picture_widget.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -10,9 +17,84 @@
 
 namespace pelmora {
 
+namespace {
+
+const QString kChartObjectName = QStringLiteral("sky_chart");
+
+// The chart, to a screen reader: a chart, with the name and description its
+// widget has.
+QAccessibleInterface* chart_accessible(const QString&, QObject* object) {
+  auto* widget = qobject_cast<QWidget*>(object);
+  if (widget == nullptr || widget->objectName() != kChartObjectName) return nullptr;
+  return new QAccessibleWidget(widget, QAccessible::Chart);
+}
+
+}  // namespace
+
 PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent), canvas_(&text_renderer_) {
+  // Before the widget is known to the screen reader by its name.
+  static const bool factory_installed = (QAccessible::installFactory(chart_accessible), true);
+  (void)factory_installed;
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
+  // What a screen reader finds: the chart, by this name; its description
+  // reads the chart in words.
+  setObjectName(kChartObjectName);
+  setAccessibleName(QStringLiteral("Sky chart"));
+}
+
+bool PictureWidget::show_tip(const QPoint& position, const QPoint& global_position) {
+  const std::optional<ChartName> name = name_at ? name_at(to_picture(position)) : std::nullopt;
+  if (!name) {
+    QToolTip::hideText();
+    return false;
+  }
+  const QString text = QStringLiteral("<b>%1</b><br>%2")
+                           .arg(QString::fromStdString(name->title).toHtmlEscaped(),
+                                QString::fromStdString(name->detail).toHtmlEscaped());
+  QToolTip::showText(global_position, text, this);
+  return true;
+}
+
+bool PictureWidget::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    const auto* help = static_cast<QHelpEvent*>(event);
+    if (!show_tip(help->pos(), help->globalPos())) event->ignore();
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void PictureWidget::refresh_tip() {
+  if (!QToolTip::isVisible() || !underMouse()) return;
+  const QPoint global = QCursor::pos();
+  show_tip(mapFromGlobal(global), global);
+}
+
+void PictureWidget::keyPressEvent(QKeyEvent* event) {
+  // Space, Return or Enter on the chart is a click on it.
+  const int key = event->key();
+  if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && !event->isAutoRepeat() &&
+      (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (on_click) on_click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void PictureWidget::contextMenuEvent(QContextMenuEvent* event) {
+  if (on_context_menu) on_context_menu(event->globalPos());
+}
+
+// The focus frame is the window's to draw, around the chart's pixels.
+void PictureWidget::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  if (parentWidget() != nullptr) parentWidget()->update();
+}
+
+void PictureWidget::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  if (parentWidget() != nullptr) parentWidget()->update();
 }
 
 void PictureWidget::set_scale(double scale) {

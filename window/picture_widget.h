@@ -8,7 +8,9 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
+#include "guide/chart_points.h"
 #include "render/font_text_renderer.h"
 #include "render/rescalable_canvas.h"
 
@@ -40,16 +42,31 @@ class PictureWidget : public QWidget {
   long changes_shown() const { return changes_shown_; }
   std::function<void()> on_click;
   std::function<void()> on_first_paint;
+  // What is under a point of the picture (in picture pixels), for the tip
+  // shown where the pointer rests.
+  std::function<std::optional<ChartName>(QPointF)> name_at;
+  // A right click, or the menu key, at a point of the screen.
+  std::function<void(QPoint)> on_context_menu;
+  // After the chart has moved: the tip on show names what is under the
+  // pointer now, or goes.
+  void refresh_tip();
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   // The pixels as an image of the widget: s device pixels each, so that
   // painting maps them one to one onto the screen's pixels.
   QImage view() const;
+  // Shows the tip for a point of the widget, or hides it; true when shown.
+  bool show_tip(const QPoint& position, const QPoint& global_position);
 
   FontTextRenderer text_renderer_;
   RescalableCanvas canvas_;
