@@ -11,8 +11,9 @@
 namespace pelmora {
 
 struct ChartName {
-  std::string title;   // what it is: "Regulus (alpha Leonis)", "The moon"
-  std::string detail;  // one sentence: where it stands, or what the number means
+  std::string title;     // what it is: "Regulus (alpha Leonis)", "The moon", "lunar"
+  std::string detail;    // one sentence: where it stands, or what the number means
+  bool readout = false;  // a printed read-out, over whatever lies beneath
 };
 
 // What is under the point (x, y) of the picture, in its pixels (1241 by

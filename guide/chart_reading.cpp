@@ -1,6 +1,7 @@
 #include "guide/chart_reading.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "guide/chart_points.h"
 
@@ -9,12 +10,17 @@ namespace pelmora {
 namespace {
 
 std::string two_digits(double value) {
-  const int whole = static_cast<int>(std::floor(value));
-  return (whole < 10 ? "0" : "") + std::to_string(whole);
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d", static_cast<int>(std::floor(value)));
+  return text;
 }
 
 std::string plural(long count, const char* unit) {
-  return std::to_string(count) + " " + unit + (count == 1 ? "" : "s");
+  std::string text = std::to_string(count);
+  text += ' ';
+  text += unit;
+  if (count != 1) text += 's';
+  return text;
 }
 
 }  // namespace
@@ -22,18 +28,35 @@ std::string plural(long count, const char* unit) {
 std::string chart_in_words(const FormState& st) {
   const bool simulation = is_true(st.simulation_mode);
   std::string words = simulation ? "Simulation mode. Simulated time " : "Clock mode. ";
-  words += two_digits(st.clock_hr) + ":" + two_digits(st.clock_min);
-  if (!simulation) words += ":" + two_digits(st.clock_sec);
-  const int month = st.display_month.value();
-  if (month >= 1 && month <= 12)
-    words += ", " + std::to_string(st.display_day.value()) + " " + st.month_names[static_cast<std::size_t>(month)] +
-             " " + std::to_string(st.display_year.value());
-  words += ". Sun at " + std::to_string(st.solar_angle.value()) + " degrees, moon at " +
-           std::to_string(st.lunar_angle.value()) + " degrees, " + (moon_waxing(st) ? "waxing" : "waning") +
-           ". Centre of the chart at " + std::to_string(st.local_angle.value()) + " degrees.";
+  const auto add = [&words](const std::string& piece) { words += piece; };
+  add(two_digits(st.clock_hr));
+  add(":");
+  add(two_digits(st.clock_min));
   if (!simulation) {
-    const long countdown = std::lround(std::floor(double(st.update_interval) - st.since_update));
-    words += " Next step in " + plural(countdown, "second") + ".";
+    add(":");
+    add(two_digits(st.clock_sec));
+  }
+  const int month = st.display_month.value();
+  if (month >= 1 && month <= 12) {
+    add(", ");
+    add(std::to_string(st.display_day.value()));
+    add(" ");
+    add(st.month_names[static_cast<std::size_t>(month)]);
+    add(" ");
+    add(std::to_string(st.display_year.value()));
+  }
+  add(". Sun at ");
+  add(std::to_string(st.solar_angle.value()));
+  add(" degrees, moon at ");
+  add(std::to_string(st.lunar_angle.value()));
+  add(moon_waxing(st) ? " degrees, waxing" : " degrees, waning");
+  add(". Centre of the chart at ");
+  add(std::to_string(st.local_angle.value()));
+  add(" degrees.");
+  if (!simulation) {
+    add(" Next step in ");
+    add(plural(std::lround(std::floor(double(st.update_interval) - st.since_update)), "second"));
+    add(".");
   }
   return words;
 }

@@ -49,6 +49,9 @@ def main():
     if chart is None:
         sys.exit("read_chart_aloud: no object named 'Sky chart'")
     first = chart.description
+    while not first and time.monotonic() < deadline:
+        time.sleep(0.2)
+        first = chart.description
     print(f"role: {chart.getRoleName()}")
     print(f"description: {first}")
     deadline = time.monotonic() + 10

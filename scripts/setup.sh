@@ -8,6 +8,8 @@
 #   --bench    Google Benchmark, and for the measurements a virtual X server,
 #              a mouse driver, valgrind, GNU time, and the ephemeris that
 #              bench/real_sky.py compares with
+#   --accessibility  a virtual X server, a session bus and AT-SPI, for
+#              scripts/check-accessibility.sh
 set -euo pipefail
 
 packages=(
@@ -19,7 +21,8 @@ case "${1:-}" in
   --test) packages+=(libgtest-dev libgmock-dev clang-format git desktop-file-utils appstream man-db) ;;
   --package) packages+=(dpkg-dev lintian fakeroot file) ;;
   --bench) packages+=(libbenchmark-dev) ;;
-  *) echo "usage: scripts/setup.sh [--test | --package | --bench]" >&2; exit 2 ;;
+  --accessibility) packages+=(xvfb xauth dbus at-spi2-core python3-pyatspi) ;;
+  *) echo "usage: scripts/setup.sh [--test | --package | --bench | --accessibility]" >&2; exit 2 ;;
 esac
 if [[ "${1:-}" == "--bench" ]]; then
   packages+=(xvfb xauth xdotool valgrind time python3-ephem)

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QImageWriter>
 #include <QMessageBox>
@@ -61,7 +62,8 @@ void ChartActions::show_menu(const QPoint& global_position) {
 }
 
 void ChartActions::save() {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  if (!QDir(folder).exists()) folder = QDir::homePath();
   const QString name =
       QFileDialog::getSaveFileName(window_, QStringLiteral("Save picture"), folder + QStringLiteral("/sky.png"),
                                    QStringLiteral("PNG pictures (*.png)"));

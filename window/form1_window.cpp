@@ -4,9 +4,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPainter>
 #include <QScreen>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
@@ -100,14 +99,14 @@ bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1Window::paintEvent(QPaintEvent*) {
-  // The chart's focus shows as a frame around it, outside its pixels.
+  // The chart's focus shows as a frame around it, outside its pixels, in
+  // the colour the style marks a selection with (its own focus frame shows
+  // only after the Tab key, not at start or after a click).
   if (!picture1_->hasFocus()) return;
-  QStylePainter painter(this);
-  QStyleOptionFocusRect frame;
-  frame.initFrom(this);
-  frame.rect = picture1_->geometry().adjusted(-3, -3, 3, 3);
-  frame.backgroundColor = palette().window().color();
-  painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+  QPainter painter(this);
+  painter.setPen(QPen(palette().highlight(), 2));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(QRectF(picture1_->geometry()).adjusted(-2, -2, 2, 2));
 }
 
 Form1Window::~Form1Window() { timer2_.stop(); }
@@ -181,6 +180,7 @@ void Form1Window::keyPressEvent(QKeyEvent* event) {
 
 void Form1Window::load() {
   dispatch([this] { form_.Form_Load(); });
+  update_reading();
 }
 
 void Form1Window::press_clock_mode() { clock_mode_->click(); }
