@@ -4,6 +4,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QUrl>
+#include <algorithm>
+
+#include "app/platform.h"
 
 #include "window/labelled_chart.h"
 
@@ -16,13 +19,15 @@ HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent) {
   setOpenExternalLinks(false);
   // The picture is drawn now, by the program itself, at the size that the
   // window's text column gives it.
-  constexpr int kPictureWidth = 900;
-  const QImage chart = labelled_chart().scaledToWidth(kPictureWidth, Qt::SmoothTransformation);
+  constexpr int kShownWidth = 900;
+  // Drawn at the screen's resolution, and shown at the column's width.
+  QImage chart = labelled_chart(std::clamp(kShownWidth * devicePixelRatioF() / kPictureWidth, 0.5, 4.0));
+  chart.setDevicePixelRatio(devicePixelRatioF());
   document()->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("labelled-chart")), chart);
   QFile page(QStringLiteral(":/help/help.html"));
   page.open(QIODevice::ReadOnly);
   setHtml(QString::fromUtf8(page.readAll()));
-  resize(kPictureWidth + 60, 800);
+  resize(kShownWidth + 60, 800);
 }
 
 QString about_text() {

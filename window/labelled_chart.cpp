@@ -48,16 +48,16 @@ QPoint cell(int column, int row) { return {column * kCellWidth, row * kCellHeigh
 
 }  // namespace
 
-QImage labelled_chart() {
+QImage labelled_chart(double scale) {
   FontTextRenderer renderer;
-  RasterCanvas canvas(&renderer);
+  RasterCanvas canvas(&renderer, scale);
   Picture picture(&canvas, nullptr);
   Replay replay(picture, kMoment, nullptr);
   replay.run(std::vector<ScriptEvent>{{.kind = ScriptEvent::Kind::tick, .count = kSteps}}, stderr);
   const FormState& st = replay.form().state();
   QImage image = QImage(reinterpret_cast<const uchar*>(canvas.data()), canvas.width(), canvas.height(),
                         canvas.width() * 4, QImage::Format_RGB32)
-                     .convertToFormat(QImage::Format_RGB32);
+                     .copy();
 
   const int level = st.level.value();
   std::vector<Label> labels = {
@@ -88,6 +88,8 @@ QImage labelled_chart() {
 
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
+  // The labels are placed in the chart's own pixels.
+  painter.scale(canvas.width() / double(kPictureWidth), canvas.height() / double(kPictureHeight));
   QFont font = painter.font();
   font.setPixelSize(15);
   font.setBold(true);

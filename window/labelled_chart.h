@@ -6,6 +6,7 @@
 
 namespace pelmora {
 
-QImage labelled_chart();
+// At `scale` device pixels a picture pixel (0.5 to 4).
+QImage labelled_chart(double scale = 1);
 
 }  // namespace pelmora

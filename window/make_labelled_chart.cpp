@@ -1,5 +1,5 @@
-// Writes the labelled chart of the help window to a PNG file, for the
-// README: make_labelled_chart FILE.png
+// Writes the labelled chart of the help window to a PNG file at scale 2,
+// for the README: make_labelled_chart FILE.png
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication application(argc, argv);
-  if (!pelmora::labelled_chart().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
+  if (!pelmora::labelled_chart(2).save(QString::fromLocal8Bit(argv[1]), "PNG")) {
     std::fprintf(stderr, "make_labelled_chart: cannot write %s\n", argv[1]);
     return 1;
   }
