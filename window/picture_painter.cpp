@@ -1,0 +1,61 @@
+#include "window/picture_painter.h"
+
+#include <QImage>
+#include <algorithm>
+#include <cmath>
+
+namespace pelmora {
+
+namespace {
+
+// The most pixels turned into RGB32 at a time (512 KiB): a picture drawn
+// afresh at scale 3 is painted in some eighty bands.
+constexpr double kBandPixels = 128 * 1024;
+// Whole device pixels converted around the part a band shows: however the
+// painter rounds a fractional edge, it reads converted pixels, and never
+// meets the end of the band's image where the picture goes on.
+constexpr int kMargin = 2;
+
+}  // namespace
+
+void PicturePainter::paint(QPainter& painter, const RasterCanvas& canvas, const QRegion& region, double ratio) {
+  const QTransform& device = painter.deviceTransform();
+  // Whether a logical row's top edge lies on a device row's: there two
+  // bands meet without a gap or an overlap however the painter rounds them.
+  // At a whole ratio every row does; at 1.25, every fourth.
+  const auto on_device_row = [&device](int y) {
+    const double d = device.map(QPointF(0, y)).y();
+    return std::abs(d - std::round(d)) < 1e-6;
+  };
+  for (const QRect& r : region) {
+    const double row_pixels = (r.width() * ratio + 2 * kMargin + 2) * ratio;
+    const int rows = std::max(1, static_cast<int>(kBandPixels / row_pixels));
+    for (int top = r.top(); top <= r.bottom();) {
+      int end = std::min(top + rows, r.bottom() + 1);
+      while (end <= r.bottom() && !on_device_row(end)) ++end;
+      paint_band(painter, canvas, QRect(r.left(), top, r.width(), end - top), ratio);
+      top = end;
+    }
+  }
+}
+
+void PicturePainter::paint_band(QPainter& painter, const RasterCanvas& canvas, const QRect& target, double ratio) {
+  // The picture's pixels under the target, as if it were drawn from an
+  // image of the whole picture...
+  const QRectF source(target.x() * ratio, target.y() * ratio, target.width() * ratio, target.height() * ratio);
+  const int left = std::max(static_cast<int>(std::floor(source.left())) - kMargin, 0);
+  const int top = std::max(static_cast<int>(std::floor(source.top())) - kMargin, 0);
+  const int right = std::min(static_cast<int>(std::ceil(source.right())) + kMargin, canvas.width());
+  const int bottom = std::min(static_cast<int>(std::ceil(source.bottom())) + kMargin, canvas.height());
+  if (left >= right || top >= bottom) return;  // beyond the picture
+  // ... drawn from an image of them alone, moved by whole pixels (exact in
+  // floating point), which the painter maps onto the same device pixels.
+  const int width = right - left, height = bottom - top;
+  const auto count = static_cast<std::size_t>(width) * height;
+  if (band_.size() < count) band_.resize(count);
+  canvas.copy_rgb32({left, top, width, height}, band_.data(), static_cast<std::size_t>(width));
+  const QImage image(reinterpret_cast<const uchar*>(band_.data()), width, height, width * 4, QImage::Format_RGB32);
+  painter.drawImage(QRectF(target), image, source.translated(-left, -top));
+}
+
+}  // namespace pelmora
