@@ -17,21 +17,23 @@ namespace pelmora {
 namespace {
 
 // Where the widget stands in its window, in logical pixels: at some ratios
-// its corner falls inside a device pixel.
-const QPoint kWidgetPlace(13, 37);
+// the first's corner falls inside a device pixel; the second's falls on
+// one at every ratio tried, so that each picture pixel lands on one
+// device pixel even where a logical pixel's edges do not.
+const QPoint kWidgetPlaces[] = {{13, 37}, {12, 36}};
 
 // The window's pixels after painting a region: the screen in `ratio`
 // device pixels a logical pixel, the paint clipped to the region as a
 // widget's paint is.
 template <typename Paint>
-QImage screen_after(const QSize& widget, double ratio, const QRegion& region, const Paint& paint) {
-  const QSize logical = widget + QSize(2 * kWidgetPlace.x(), 2 * kWidgetPlace.y());
+QImage screen_after(const QPoint& place, const QSize& widget, double ratio, const QRegion& region, const Paint& paint) {
+  const QSize logical = widget + QSize(2 * place.x(), 2 * place.y());
   QImage screen(static_cast<int>(std::ceil(logical.width() * ratio)),
                 static_cast<int>(std::ceil(logical.height() * ratio)), QImage::Format_RGB32);
   screen.setDevicePixelRatio(ratio);
   screen.fill(0x123456);
   QPainter painter(&screen);
-  painter.translate(kWidgetPlace);
+  painter.translate(place);
   painter.setClipRegion(region);
   paint(painter);
   return screen;
@@ -55,14 +57,17 @@ TEST(PicturePainterTest, PaintsWhatAnImageOfTheWholePictureWouldAtAnyRatio) {
     for (const QRect& tile : {QRect(3, 5, 37, 11), QRect(101, 77, 1, 1), QRect(640, 400, 64, 32),
                               QRect(widget.width() - 5, widget.height() - 3, 5, 3), QRect(0, 900, 1300, 7)})
       tiles += tile;
-    for (const QRegion& region : {QRegion(QRect(QPoint(0, 0), widget)), tiles}) {
-      const QImage expected = screen_after(widget, ratio, region, [&](QPainter& p) {
-        for (const QRect& r : region)
-          p.drawImage(QRectF(r), whole, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
-      });
-      const QImage painted =
-          screen_after(widget, ratio, region, [&](QPainter& p) { painter.paint(p, canvas, region, ratio); });
-      EXPECT_TRUE(painted == expected) << "ratio " << ratio << ", " << region.rectCount() << " rectangles";
+    for (const QPoint& place : kWidgetPlaces) {
+      for (const QRegion& region : {QRegion(QRect(QPoint(0, 0), widget)), tiles}) {
+        const QImage expected = screen_after(place, widget, ratio, region, [&](QPainter& p) {
+          for (const QRect& r : region)
+            p.drawImage(QRectF(r), whole, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+        });
+        const QImage painted =
+            screen_after(place, widget, ratio, region, [&](QPainter& p) { painter.paint(p, canvas, region, ratio); });
+        EXPECT_TRUE(painted == expected) << "ratio " << ratio << ", widget at " << place.x() << "," << place.y() << ", "
+                                         << region.rectCount() << " rectangles";
+      }
     }
   }
 }

@@ -18,7 +18,46 @@ constexpr int kMargin = 2;
 
 }  // namespace
 
+bool PicturePainter::paint_one_to_one(QPainter& painter, const RasterCanvas& canvas, const QRegion& region,
+                                      double ratio) {
+  // The picture's pixels as the painter's own: where each lands on a
+  // device pixel, drawn by the painter's plain copy, which neither scales
+  // nor keeps a scaled copy of its own (4 MB at scale 3).
+  const QTransform world = painter.worldTransform();
+  painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio) * world);
+  const QTransform pixels = painter.combinedTransform();
+  const auto whole = [](double v) { return std::abs(v - std::round(v)) < 1e-9; };
+  if (pixels.type() > QTransform::TxTranslate || !whole(pixels.dx()) || !whole(pixels.dy())) {
+    painter.setWorldTransform(world);
+    return false;
+  }
+  const PixelRect picture{0, 0, canvas.width(), canvas.height()};
+  for (const QRect& r : region) {
+    const int left = std::max(static_cast<int>(std::floor(r.left() * ratio)), 0);
+    const int right = std::min(static_cast<int>(std::ceil((r.right() + 1) * ratio)), picture.width);
+    const int top = std::max(static_cast<int>(std::floor(r.top() * ratio)), 0);
+    const int bottom = std::min(static_cast<int>(std::ceil((r.bottom() + 1) * ratio)), picture.height);
+    if (left >= right) continue;
+    const int width = right - left;
+    const int rows = std::max(1, static_cast<int>(kBandPixels / width));
+    for (int y = top; y < bottom; y += rows) {
+      const int height = std::min(rows, bottom - y);
+      painter.drawImage(QPoint(left, y), rgb32(canvas, {left, y, width, height}));
+    }
+  }
+  painter.setWorldTransform(world);
+  return true;
+}
+
+QImage PicturePainter::rgb32(const RasterCanvas& canvas, const PixelRect& area) {
+  const auto count = static_cast<std::size_t>(area.width) * area.height;
+  if (band_.size() < count) band_.resize(count);
+  canvas.copy_rgb32(area, band_.data(), static_cast<std::size_t>(area.width));
+  return {reinterpret_cast<const uchar*>(band_.data()), area.width, area.height, area.width * 4, QImage::Format_RGB32};
+}
+
 void PicturePainter::paint(QPainter& painter, const RasterCanvas& canvas, const QRegion& region, double ratio) {
+  if (paint_one_to_one(painter, canvas, region, ratio)) return;
   const QTransform& device = painter.deviceTransform();
   // Whether a logical row's top edge lies on a device row's: there two
   // bands meet without a gap or an overlap however the painter rounds them.
@@ -50,12 +89,8 @@ void PicturePainter::paint_band(QPainter& painter, const RasterCanvas& canvas, c
   if (left >= right || top >= bottom) return;  // beyond the picture
   // ... drawn from an image of them alone, moved by whole pixels (exact in
   // floating point), which the painter maps onto the same device pixels.
-  const int width = right - left, height = bottom - top;
-  const auto count = static_cast<std::size_t>(width) * height;
-  if (band_.size() < count) band_.resize(count);
-  canvas.copy_rgb32({left, top, width, height}, band_.data(), static_cast<std::size_t>(width));
-  const QImage image(reinterpret_cast<const uchar*>(band_.data()), width, height, width * 4, QImage::Format_RGB32);
-  painter.drawImage(QRectF(target), image, source.translated(-left, -top));
+  painter.drawImage(QRectF(target), rgb32(canvas, {left, top, right - left, bottom - top}),
+                    source.translated(-left, -top));
 }
 
 }  // namespace pelmora

@@ -21,6 +21,11 @@ class PicturePainter {
   void paint(QPainter& painter, const RasterCanvas& canvas, const QRegion& region, double ratio);
 
  private:
+  // Where each of the picture's pixels falls on one device pixel: painted
+  // without scaling. False, and nothing painted, where they do not.
+  bool paint_one_to_one(QPainter& painter, const RasterCanvas& canvas, const QRegion& region, double ratio);
+  // The area's pixels in RGB32, in the buffer kept for them.
+  QImage rgb32(const RasterCanvas& canvas, const PixelRect& area);
   void paint_band(QPainter& painter, const RasterCanvas& canvas, const QRect& target, double ratio);
 
   std::vector<std::uint32_t> band_;
