@@ -55,7 +55,7 @@ void BM_RedrawPass_Fast(benchmark::State& state) {
   Sky<RasterCanvas> sky(std::make_unique<RasterCanvas>(&text_renderer()));
   for (auto _ : state) {
     sky.tick();
-    benchmark::DoNotOptimize(sky.canvas->data());
+    benchmark::DoNotOptimize(sky.canvas->indices());
   }
 }
 BENCHMARK(BM_RedrawPass_Fast)->Unit(benchmark::kMicrosecond);
@@ -69,7 +69,7 @@ void BM_RedrawPass_Scaled(benchmark::State& state, double scale) {
   for (int step = 0; step < kStepsOfATurn; ++step) sky.tick();
   for (auto _ : state) {
     sky.tick();
-    benchmark::DoNotOptimize(sky.canvas->data());
+    benchmark::DoNotOptimize(sky.canvas->indices());
   }
 }
 BENCHMARK_CAPTURE(BM_RedrawPass_Scaled, 1, 1.0)->Unit(benchmark::kMicrosecond);
@@ -84,7 +84,7 @@ void BM_RedrawPass_Recorded(benchmark::State& state) {
   for (int step = 0; step < kStepsOfATurn; ++step) sky.tick();
   for (auto _ : state) {
     sky.tick();
-    benchmark::DoNotOptimize(sky.canvas->raster().data());
+    benchmark::DoNotOptimize(sky.canvas->raster().indices());
   }
 }
 BENCHMARK(BM_RedrawPass_Recorded)->Unit(benchmark::kMicrosecond);
@@ -164,7 +164,7 @@ void BM_ClockTick_NoUpdate(benchmark::State& state) {
   sky.form.clock_mode_Click();
   for (auto _ : state) {
     sky.form.Timer2_Timer();  // the clock stands still: no update falls due
-    benchmark::DoNotOptimize(sky.canvas->data());
+    benchmark::DoNotOptimize(sky.canvas->indices());
   }
 }
 BENCHMARK(BM_ClockTick_NoUpdate)->Unit(benchmark::kMicrosecond);

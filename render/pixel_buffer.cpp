@@ -14,14 +14,14 @@ namespace {
 
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
 
-std::size_t bytes_of(std::size_t count) { return std::max<std::size_t>(count, 1) * sizeof(std::uint32_t); }
+std::size_t bytes_of(std::size_t count) { return std::max<std::size_t>(count, 1); }
 
 #ifdef __linux__
 // Whole huge pages of their own, aligned to them: given back to the system
 // as soon as they are freed (memory from the heap may stay with the process).
 std::size_t mapped_bytes(std::size_t count) { return (bytes_of(count) + kHugePage - 1) / kHugePage * kHugePage; }
 
-std::uint32_t* allocate(std::size_t count) {
+std::uint8_t* allocate(std::size_t count) {
   const std::size_t bytes = mapped_bytes(count);
   void* mapped = mmap(nullptr, bytes + kHugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   if (mapped == MAP_FAILED) throw std::bad_alloc();
@@ -32,26 +32,25 @@ std::uint32_t* allocate(std::size_t count) {
   if (const std::size_t tail = static_cast<std::size_t>(start + bytes + kHugePage - (aligned + bytes)); tail != 0)
     munmap(aligned + bytes, tail);
   madvise(aligned, bytes, MADV_HUGEPAGE);  // a request: without huge pages the buffer works the same
-  return reinterpret_cast<std::uint32_t*>(aligned);
+  return reinterpret_cast<std::uint8_t*>(aligned);
 }
 
-void release(std::uint32_t* pixels, std::size_t count) { munmap(pixels, mapped_bytes(count)); }
+void release(std::uint8_t* pixels, std::size_t count) { munmap(pixels, mapped_bytes(count)); }
 #else
-std::uint32_t* allocate(std::size_t count) {
+std::uint8_t* allocate(std::size_t count) {
   void* memory = std::malloc(bytes_of(count));
   if (memory == nullptr) throw std::bad_alloc();
-  return static_cast<std::uint32_t*>(memory);
+  return static_cast<std::uint8_t*>(memory);
 }
 
-void release(std::uint32_t* pixels, std::size_t) { std::free(pixels); }
+void release(std::uint8_t* pixels, std::size_t) { std::free(pixels); }
 #endif
 
 }  // namespace
 
-void PixelBuffer::Free::operator()(std::uint32_t* pixels) const { release(pixels, count); }
+void PixelBuffer::Free::operator()(std::uint8_t* pixels) const { release(pixels, count); }
 
-PixelBuffer::PixelBuffer(std::size_t count, std::uint32_t value)
-    : count_(count), pixels_(allocate(count), Free{count}) {
+PixelBuffer::PixelBuffer(std::size_t count, std::uint8_t value) : count_(count), pixels_(allocate(count), Free{count}) {
   std::fill_n(pixels_.get(), count, value);
 }
 

@@ -16,8 +16,6 @@ constexpr std::size_t kPrintedBlockLimit = 2048;
 // for most scales.
 constexpr std::size_t kScaledRingLimit = 1024;
 
-constexpr std::uint32_t opaque(Colour colour) { return 0xff000000u | (colour & 0xffffffu); }
-
 }  // namespace
 
 int radius_of(double radius) { return std::min(pixel_of(std::abs(radius)), 4096); }
@@ -34,11 +32,11 @@ RasterCanvas::RasterCanvas(TextRenderer* text_renderer, double scale, Colour bac
       height_(scale_.edge(kPictureHeight)),
       tiles_across_((width_ + kTileWidth - 1) / kTileWidth),
       tiles_down_((height_ + kTileHeight - 1) / kTileHeight),
-      pixels_(static_cast<std::size_t>(width_) * height_, opaque(background)),
+      pixels_(static_cast<std::size_t>(width_) * height_, colours_.index_of(background)),
       changed_tiles_(static_cast<std::size_t>(tiles_across_) * tiles_down_, 0),
       tile_change_counts_(changed_tiles_.size(), 0),
       drawn_tiles_(changed_tiles_.size(), 0),
-      fill_value_(opaque(background)) {}
+      fill_value_(colours_.index_of(background)) {}
 
 void RasterCanvas::mark_changed(int x, int y) {
   const auto tile = static_cast<std::size_t>(y / kTileHeight) * tiles_across_ + x / kTileWidth;
@@ -67,26 +65,26 @@ std::uint64_t RasterCanvas::tile_changes(int x1, int y1, int x2, int y2) const {
   return sum;
 }
 
-void RasterCanvas::plot(int x, int y, std::uint32_t value) {
+void RasterCanvas::plot(int x, int y, std::uint8_t value) {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
-  std::uint32_t& p = pixels_[index(x, y)];
+  std::uint8_t& p = pixels_[index(x, y)];
   if (p == value) return;
   p = value;
   mark_changed(x, y);
 }
 
-void RasterCanvas::horizontal(int x1, int x2, int y, std::uint32_t value) {
+void RasterCanvas::horizontal(int x1, int x2, int y, std::uint8_t value) {
   if (y < 0 || y >= height_) return;
   x1 = std::max(x1, 0);
   x2 = std::min(x2, width_ - 1);
   if (x1 > x2) return;
-  std::uint32_t* row = &pixels_[index(0, y)];
+  std::uint8_t* row = &pixels_[index(0, y)];
   // A line drawn over itself writes nothing: find the changed span first,
-  // eight pixels at a time (the baseline is drawn 101 times a pass and
-  // differs from the picture in one pixel at most).
-  constexpr int kChunk = 8;
+  // 32 pixels at a time (the baseline is drawn 101 times a pass and differs
+  // from the picture in one pixel at most).
+  constexpr int kChunk = 32;
   const auto differs = [&](int from) {
-    std::uint32_t difference = 0;
+    std::uint8_t difference = 0;
     for (int k = 0; k < kChunk; ++k) difference |= row[from + k] ^ value;
     return difference != 0;
   };
@@ -101,12 +99,12 @@ void RasterCanvas::horizontal(int x1, int x2, int y, std::uint32_t value) {
   mark_changed(first, y, last, y);
 }
 
-void RasterCanvas::vertical(int x, int y1, int y2, std::uint32_t value) {
+void RasterCanvas::vertical(int x, int y1, int y2, std::uint8_t value) {
   if (x < 0 || x >= width_) return;
   y1 = std::max(y1, 0);
   y2 = std::min(y2, height_ - 1);
   for (int y = y1; y <= y2; ++y) {
-    std::uint32_t& p = pixels_[index(x, y)];
+    std::uint8_t& p = pixels_[index(x, y)];
     if (p != value) {
       p = value;
       mark_changed(x, y);
@@ -114,13 +112,22 @@ void RasterCanvas::vertical(int x, int y1, int y2, std::uint32_t value) {
   }
 }
 
-void RasterCanvas::rectangle(int x1, int y1, int x2, int y2, std::uint32_t value) {
+void RasterCanvas::rectangle(int x1, int y1, int x2, int y2, std::uint8_t value) {
   for (int y = std::max(y1, 0); y <= std::min(y2, height_ - 1); ++y) horizontal(x1, x2, y, value);
 }
 
 void RasterCanvas::fill(Colour colour) {
-  fill_value_ = opaque(colour);
-  rectangle(0, 0, width_ - 1, height_ - 1, fill_value_);
+  if (colours_.size() > ColourTable::kPaletteSize) {
+    // Every pixel takes the fill colour, so the colours added since the
+    // last fill are free again; the indices change, so all of it is shown
+    // afresh. (Never for the chart, which paints the palette only.)
+    fill_value_ = colours_.keep_only(colour);
+    std::fill_n(pixels_.data(), pixels_.size(), fill_value_);
+    mark_changed(0, 0, width_ - 1, height_ - 1);
+  } else {
+    fill_value_ = colours_.index_of(colour);
+    rectangle(0, 0, width_ - 1, height_ - 1, fill_value_);
+  }
   std::fill(drawn_tiles_.begin(), drawn_tiles_.end(), 0);
 }
 
@@ -138,7 +145,7 @@ void RasterCanvas::line(double x1, double y1, double x2, double y2, Colour colou
 }
 
 void RasterCanvas::line_at(int ax, int ay, int bx, int by, Colour colour) {
-  const std::uint32_t value = opaque(colour);
+  const std::uint8_t value = colours_.index_of(colour);
   if (value == fill_value_) {
     const int w = scale_.line_width();
     const int left = std::min(ax, bx), right = std::max(ax, bx), top = std::min(ay, by), bottom = std::max(ay, by);
@@ -200,7 +207,7 @@ void RasterCanvas::circle(double x, double y, double radius, Colour colour) {
 }
 
 void RasterCanvas::circle_at(int cx, int cy, int r, Colour colour) {
-  const std::uint32_t value = opaque(colour);
+  const std::uint8_t value = colours_.index_of(colour);
   if (value == fill_value_) {
     const RingPlace place = ring_place(scale_, cx, cy);
     const int reach = static_cast<int>(std::ceil(scale_.factor() * r + scale_.line_width() / 2.0)) + 2;
@@ -211,7 +218,7 @@ void RasterCanvas::circle_at(int cx, int cy, int r, Colour colour) {
   for (const auto& [dx, dy] : circle_outline(r)) plot(cx + dx, cy + dy, value);
 }
 
-void RasterCanvas::scaled_line(int ax, int ay, int bx, int by, std::uint32_t value) {
+void RasterCanvas::scaled_line(int ax, int ay, int bx, int by, std::uint8_t value) {
   const int w = scale_.line_width();
   // Along the line, the blocks of its pixels (at least one device pixel);
   // across it, a band of w pixels about their centres.
@@ -255,7 +262,7 @@ const std::vector<Span>& RasterCanvas::scaled_ring(int radius, double fraction_x
   return scaled_rings_.emplace(key, ring_spans(scale_, radius, fraction_x, fraction_y)).first->second;
 }
 
-void RasterCanvas::scaled_circle(int cx, int cy, int radius, std::uint32_t value) {
+void RasterCanvas::scaled_circle(int cx, int cy, int radius, std::uint8_t value) {
   const RingPlace place = ring_place(scale_, cx, cy);
   for (const Span& span : scaled_ring(radius, place.fraction_x, place.fraction_y))
     horizontal(place.origin_x + span.x1, place.origin_x + span.x2, place.origin_y + span.dy, value);
@@ -311,19 +318,21 @@ void RasterCanvas::text_at(int left, int top, std::string_view text, Colour fore
   const PrintedBlock& block = printed_block(text);
   const int columns = scale_.edge(left + block.cells_width) - device_left;
   const int rows = device_bottom - device_top;
-  const std::uint32_t ink_value = opaque(fore), cell_value = opaque(back);
+  const std::uint8_t ink_value = colours_.index_of(fore), cell_value = colours_.index_of(back);
   // Ink bytes are 0 or 1: the pixel is picked by a mask, which vectorises.
-  const std::uint32_t ink_bits = ink_value ^ cell_value;
-  const auto pixel_of_ink = [&](std::uint8_t ink) { return cell_value ^ (ink_bits & (0u - ink)); };
+  const std::uint8_t ink_bits = ink_value ^ cell_value;
+  const auto pixel_of_ink = [&](std::uint8_t ink) {
+    return static_cast<std::uint8_t>(cell_value ^ (ink_bits & (0u - ink)));
+  };
   // Copy the block row by row, only where it differs from the picture.
   const int first = x1, last = std::min(device_left + columns, width_) - 1;
   for (int row = 0; row < rows && first <= last; ++row) {
     const int py = device_top + row;
     if (py < 0 || py >= height_) continue;
     const std::uint8_t* source = &block.ink[static_cast<std::size_t>(row) * block.width + (first - device_left)];
-    std::uint32_t* target = &pixels_[index(first, py)];
+    std::uint8_t* target = &pixels_[index(first, py)];
     const int count = last - first + 1;
-    std::uint32_t differ = 0;
+    std::uint8_t differ = 0;
     for (int i = 0; i < count; ++i) differ |= target[i] ^ pixel_of_ink(source[i]);
     if (differ == 0) continue;
     for (int i = 0; i < count; ++i) target[i] = pixel_of_ink(source[i]);
@@ -353,6 +362,14 @@ RasterCanvas::TextReach RasterCanvas::text_reach(std::string_view text) {
   TextReach reach{block.width, block.width};
   for (const auto& [column, row] : block.overhang) reach.ink = std::max(reach.ink, column + 1);
   return reach;
+}
+
+void RasterCanvas::copy_rgb32(const PixelRect& area, std::uint32_t* target, std::size_t stride) const {
+  const auto& colours = colours_.opaque_colours();
+  for (int y = 0; y < area.height; ++y, target += stride) {
+    const std::uint8_t* source = pixels_.data() + index(area.x, area.y + y);
+    for (int x = 0; x < area.width; ++x) target[x] = colours[source[x]];
+  }
 }
 
 std::vector<PixelRect> RasterCanvas::take_changed_areas() {

@@ -1,7 +1,7 @@
 // The picture's pixels at a scale of s device pixels per picture pixel: a
-// buffer of 0xffRRGGBB values, drawn by a small exact rasteriser (lines,
-// circle outlines) and a text blitter, with a record of the screen areas
-// whose pixels really changed. At scale 1 lines and circles are one pixel
+// byte a pixel naming a colour of its table, drawn by a small exact
+// rasteriser (lines, circle outlines) and a text blitter, with a record of
+// the screen areas whose pixels really changed. At scale 1 lines and circles are one pixel
 // wide; at any other scale every figure lands where pixel_scale.h says.
 #pragma once
 
@@ -13,6 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "render/colour_table.h"
 #include "render/picture.h"
 #include "render/pixel_buffer.h"
 #include "render/pixel_scale.h"
@@ -47,7 +48,9 @@ struct PixelRect {
 class RasterCanvas final : public PixelCanvas {
  public:
   // Without a text renderer, texts paint their cells but no ink. The
-  // picture starts filled with the background.
+  // picture starts filled with the background. A picture holds up to 256
+  // colours between fills: a figure in one more throws std::length_error
+  // and changes nothing.
   explicit RasterCanvas(TextRenderer* text_renderer = nullptr, double scale = 1.0, Colour background = 0);
   RasterCanvas(const RasterCanvas&) = delete;
   RasterCanvas& operator=(const RasterCanvas&) = delete;
@@ -67,9 +70,14 @@ class RasterCanvas final : public PixelCanvas {
   int width() const { return width_; }
   int height() const { return height_; }
   // The pixel at (x, y) as 0xRRGGBB.
-  Colour pixel(int x, int y) const { return pixels_[index(x, y)] & 0xffffffu; }
-  const std::uint32_t* data() const { return pixels_.data(); }
-  std::uint32_t* data() { return pixels_.data(); }
+  Colour pixel(int x, int y) const { return colours_.colour(pixels_[index(x, y)]); }
+  // The pixels row by row, width() bytes a row: each the index of its
+  // colour in colours().
+  const std::uint8_t* indices() const { return pixels_.data(); }
+  const ColourTable& colours() const { return colours_; }
+  // An area (within the picture) as 0xffRRGGBB values, an RGB32 image's
+  // pixels, `stride` values a row from `target`.
+  void copy_rgb32(const PixelRect& area, std::uint32_t* target, std::size_t stride) const;
 
   // How far a print of the text reaches to the right of its place, in
   // picture pixels: the cells it paints whole, and everything it paints
@@ -123,12 +131,12 @@ class RasterCanvas final : public PixelCanvas {
   const PrintedBlock& printed_block(std::string_view text);
   const std::vector<std::pair<int, int>>& circle_outline(int radius);
   const std::vector<Span>& scaled_ring(int radius, double fraction_x, double fraction_y);
-  void scaled_line(int ax, int ay, int bx, int by, std::uint32_t value);
-  void scaled_circle(int cx, int cy, int radius, std::uint32_t value);
-  void plot(int x, int y, std::uint32_t value);
-  void horizontal(int x1, int x2, int y, std::uint32_t value);
-  void vertical(int x, int y1, int y2, std::uint32_t value);
-  void rectangle(int x1, int y1, int x2, int y2, std::uint32_t value);
+  void scaled_line(int ax, int ay, int bx, int by, std::uint8_t value);
+  void scaled_circle(int cx, int cy, int radius, std::uint8_t value);
+  void plot(int x, int y, std::uint8_t value);
+  void horizontal(int x1, int x2, int y, std::uint8_t value);
+  void vertical(int x, int y1, int y2, std::uint8_t value);
+  void rectangle(int x1, int y1, int x2, int y2, std::uint8_t value);
   void mark_changed(int x, int y);
   void mark_changed(int x1, int y1, int x2, int y2);
   // Whether the area (clipped) holds nothing but the last fill: a figure in
@@ -152,11 +160,12 @@ class RasterCanvas final : public PixelCanvas {
     std::size_t operator()(const RingKey& key) const;
   };
   std::unordered_map<RingKey, std::vector<Span>, RingKeyHash> scaled_rings_;
+  ColourTable colours_;
   PixelBuffer pixels_;
   std::vector<std::uint8_t> changed_tiles_;
   std::vector<std::uint32_t> tile_change_counts_;
   std::vector<std::uint8_t> drawn_tiles_;  // changed since the last fill
-  std::uint32_t fill_value_;
+  std::uint8_t fill_value_;
   // Direct-mapped by place: a handful of lines of memory to look at, where
   // a collision only costs the full comparison.
   std::array<PrintMemo, 256> print_memos_;

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "command_line/values.h"
+#include "render/canvas_image.h"
 #include "render/font_text_renderer.h"
 #include "replay/interruption.h"
 #include "replay/output_file.h"
@@ -93,8 +94,8 @@ class QuietToolkit {
 
 // The picture as PNG bytes.
 std::optional<QByteArray> png_of(const RasterCanvas& canvas) {
-  const QImage image(reinterpret_cast<const uchar*>(canvas.data()), canvas.width(), canvas.height(), canvas.width() * 4,
-                     QImage::Format_RGB32);
+  const QImage image = rgb32_image(canvas);
+  if (image.isNull()) return std::nullopt;
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);

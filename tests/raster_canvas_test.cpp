@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stdexcept>
 #include <string>
 
 #include "render/font_text_renderer.h"
@@ -168,6 +169,32 @@ TEST(CanvasTest, FillClearsEverything) {
   canvas.circle(500, 500, 26, 0xffffff);
   canvas.fill(0);
   EXPECT_EQ(lit_pixels(canvas), 0);
+}
+
+// The chart paints the palette's colours, but a picture keeps any colour
+// it is given: up to 256 between fills, refusing the next without changing
+// a pixel. A fill leaves one colour on it, so the others are free again.
+TEST(CanvasTest, KeepsAnyColourUpToTheTableBetweenFills) {
+  RasterCanvas canvas;
+  const auto colour_of_row = [](int row) { return static_cast<Colour>(0x0a0b00 + row); };  // none of the palette
+  for (int row = 0; row < 240; ++row) canvas.line(0, row, 9, row, colour_of_row(row));
+  for (int row = 0; row < 240; ++row) ASSERT_EQ(canvas.pixel(5, row), colour_of_row(row)) << row;
+  canvas.take_changed_areas();
+  EXPECT_THROW(canvas.text(0, 300, "full", 0x123456, 0), std::length_error);
+  EXPECT_EQ(lit_pixels(canvas), 240 * 10);
+  EXPECT_TRUE(canvas.take_changed_areas().empty());
+  canvas.line(0, 300, 9, 300, 0xff0000);  // the palette's colours are always there
+  EXPECT_EQ(canvas.pixel(5, 300), 0xff0000u);
+
+  canvas.fill(0x123456);
+  int changed = 0;
+  for (const PixelRect& area : canvas.take_changed_areas()) changed += area.width * area.height;
+  EXPECT_EQ(changed, canvas.width() * canvas.height());
+  for (int row = 0; row < 239; ++row) canvas.line(20, row, 29, row, colour_of_row(row + 1000));
+  EXPECT_EQ(canvas.pixel(25, 238), colour_of_row(1238));
+  EXPECT_THROW(canvas.line(20, 239, 29, 239, colour_of_row(1239)), std::length_error);
+  EXPECT_EQ(canvas.pixel(5, 0), 0x123456u);
+  EXPECT_EQ(canvas.pixel(5, 300), 0x123456u);
 }
 
 }  // namespace

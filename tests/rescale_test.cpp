@@ -5,12 +5,12 @@
 
 #include <QImage>
 #include <algorithm>
-#include <cstring>
 #include <map>
 #include <sstream>
 #include <tuple>
 
 #include "command_line/values.h"
+#include "render/canvas_image.h"
 #include "render/font_text_renderer.h"
 #include "render/rescalable_canvas.h"
 #include "replay/replay.h"
@@ -86,10 +86,7 @@ struct ScaledRun {
   Replay replay;
 };
 
-bool same_pixels(const RasterCanvas& a, const RasterCanvas& b) {
-  return a.width() == b.width() && a.height() == b.height() &&
-         std::memcmp(a.data(), b.data(), std::size_t{4} * a.width() * a.height()) == 0;
-}
+bool same_pixels(const RasterCanvas& a, const RasterCanvas& b) { return rgb32_image(a) == rgb32_image(b); }
 
 // The lit pixels of a picture at a scale that its picture at 1 does not
 // explain, as a description of the first few; empty when there are none.
@@ -175,9 +172,7 @@ TEST(RescaleTest, ARescaleDrawsWhatTheRunDrawsAtTheNewScale) {
                     load = "click:clock_mode wait:60 tick*3";
   ScaledRun run(1, at, first);
   const QImage golden(QString::fromStdString(std::string(PELMORA_TEST_DATA) + "/simulation.png"));
-  const QImage drawn(reinterpret_cast<const uchar*>(run.pixels().data()), run.pixels().width(), run.pixels().height(),
-                     QImage::Format_RGB32);
-  EXPECT_EQ(drawn, golden.convertToFormat(QImage::Format_RGB32));
+  EXPECT_EQ(rgb32_image(run.pixels()), golden.convertToFormat(QImage::Format_RGB32));
 
   run.canvas.rescale(2);
   EXPECT_EQ(run.pixels().width(), 2482);

@@ -31,9 +31,14 @@ struct ClockModeWindow {
     form.Timer2_Timer();
     return !canvas.take_changed_areas().empty();
   }
+  // The pixels, and the colours they stand for.
   std::size_t picture_hash() const {
-    const auto bytes = static_cast<std::size_t>(canvas.width() * canvas.height()) * sizeof(std::uint32_t);
-    return std::hash<std::string_view>{}(std::string_view(reinterpret_cast<const char*>(canvas.data()), bytes));
+    const auto bytes = [](const void* data, std::size_t size) {
+      return std::hash<std::string_view>{}(std::string_view(static_cast<const char*>(data), size));
+    };
+    const auto& colours = canvas.colours().opaque_colours();
+    return bytes(canvas.indices(), static_cast<std::size_t>(canvas.width()) * canvas.height()) * 31 +
+           bytes(colours.data(), sizeof(colours));
   }
 
   FontTextRenderer renderer;

@@ -180,6 +180,11 @@ TEST_F(WindowTest, ResizedWindowDrawsOnceAtTheNewScaleAndTakesClicks) {
   EXPECT_EQ(window.picture()->rebuilds(), rebuilds + 1);
   EXPECT_EQ(window.picture()->geometry(), QRect(12, 36, 1862, 1382));
   EXPECT_EQ(window.cmd_exit_button()->geometry(), QRect(1764, 12, 86, 62));
+  // It shows the picture pixel for pixel.
+  const QImage picture = window.picture()->picture();
+  QImage shown(picture.size(), QImage::Format_RGB32);
+  window.picture()->render(&shown, {}, {}, {});
+  EXPECT_TRUE(shown == picture);
 
   click_at(window, window.clock_mode_button(), {43, 31});
   EXPECT_EQ(window.clock_mode_button()->text(), "simulation");

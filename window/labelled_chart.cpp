@@ -6,6 +6,7 @@
 
 #include "command_line/values.h"
 #include "guide/chart_points.h"
+#include "render/canvas_image.h"
 #include "render/font_text_renderer.h"
 #include "render/picture.h"
 #include "render/raster_canvas.h"
@@ -55,9 +56,7 @@ QImage labelled_chart(double scale) {
   Replay replay(picture, kMoment, nullptr);
   replay.run(std::vector<ScriptEvent>{{.kind = ScriptEvent::Kind::tick, .count = kSteps}}, stderr);
   const FormState& st = replay.form().state();
-  QImage image = QImage(reinterpret_cast<const uchar*>(canvas.data()), canvas.width(), canvas.height(),
-                        canvas.width() * 4, QImage::Format_RGB32)
-                     .copy();
+  QImage image = rgb32_image(canvas);
 
   const int level = st.level.value();
   std::vector<Label> labels = {

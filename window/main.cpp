@@ -2,6 +2,9 @@
 // options of a headless run, a replay that writes a trace and a picture.
 #include <QApplication>
 #include <cstdio>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <memory>
 #include <string>
 #include <vector>
@@ -46,10 +49,22 @@ void print_stats(const pelmora::Form1Window& window, double seconds) {
                rate(window.redraw_passes()), first_shown * 1000);
 }
 
+// Qt's painter sizes the span table of a paint's clip by the region's
+// height times its rectangles: some 6 MB a frame at scale 3. glibc's
+// adaptive threshold moves such a block into the heap after the first
+// frame, where it stays resident; a fixed threshold gives it back to the
+// system after each frame (measured: 5 MB less at scale 3, no more CPU).
+void give_back_large_blocks() {
+#if defined(__GLIBC__)
+  mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   using namespace pelmora;
+  give_back_large_blocks();
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   auto parsed = parse_options(arguments);
   if (const auto* message = std::get_if<std::string>(&parsed)) {

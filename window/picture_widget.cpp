@@ -15,6 +15,8 @@
 #include <cstdio>
 #include <new>
 
+#include "render/canvas_image.h"
+
 namespace pelmora {
 
 namespace {
@@ -105,19 +107,7 @@ void PictureWidget::set_scale(double scale) {
 
 double PictureWidget::device_scale() const { return std::clamp(scale_ * devicePixelRatioF(), kMinScale, kMaxScale); }
 
-QImage PictureWidget::view() const {
-  const RasterCanvas& raster = canvas_.raster();
-  QImage image(reinterpret_cast<const uchar*>(raster.data()), raster.width(), raster.height(), raster.width() * 4,
-               QImage::Format_RGB32);
-  image.setDevicePixelRatio(devicePixelRatioF());
-  return image;
-}
-
-QImage PictureWidget::picture() const {
-  QImage image = view().copy();
-  image.setDevicePixelRatio(1);
-  return image;
-}
+QImage PictureWidget::picture() const { return rgb32_image(canvas_.raster()); }
 
 void PictureWidget::show_changes() {
   const auto areas = canvas_.raster().take_changed_areas();
@@ -153,15 +143,20 @@ void PictureWidget::paintEvent(QPaintEvent* event) {
     }
     region = rect();
   }
-  const QImage pixels = view();
+  const RasterCanvas& raster = canvas_.raster();
+  const QSizeF size(raster.width(), raster.height());
   const double ratio = devicePixelRatioF();
-  QSizeF shown = QSizeF(pixels.size()) / ratio;
+  QSizeF shown = size / ratio;
   if (device_scale() == canvas_.scale()) {
-    for (const QRect& r : region)
-      painter.drawImage(QRectF(r), pixels, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+    painter_.paint(painter, raster, region, ratio);
   } else {
-    shown = QSizeF(pixels.size()) / canvas_.scale() * scale_;
-    painter.drawImage(QRectF(QPointF(0, 0), shown), pixels);
+    // Stretched, from the pixels as they are: Qt reads the colours through
+    // the table, without a copy of the picture.
+    QImage indexed(raster.indices(), raster.width(), raster.height(), raster.width(), QImage::Format_Indexed8);
+    const auto& colours = raster.colours().opaque_colours();
+    indexed.setColorTable(QList<QRgb>(colours.begin(), colours.end()));
+    shown = size / canvas_.scale() * scale_;
+    painter.drawImage(QRectF(QPointF(0, 0), shown), indexed);
   }
   // Beyond the pixels (a widget rounded up to whole logical pixels): the
   // window's background.

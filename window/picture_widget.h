@@ -13,6 +13,7 @@
 #include "guide/chart_points.h"
 #include "render/font_text_renderer.h"
 #include "render/rescalable_canvas.h"
+#include "window/picture_painter.h"
 
 namespace pelmora {
 
@@ -62,14 +63,12 @@ class PictureWidget : public QWidget {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
-  // The pixels as an image of the widget: s device pixels each, so that
-  // painting maps them one to one onto the screen's pixels.
-  QImage view() const;
   // Shows the tip for a point of the widget, or hides it; true when shown.
   bool show_tip(const QPoint& position, const QPoint& global_position);
 
   FontTextRenderer text_renderer_;
   RescalableCanvas canvas_;
+  PicturePainter painter_;
   double scale_ = 1;
   double unreachable_scale_ = 0;  // a scale the picture could not be drawn at
   long rebuilds_ = 0;
