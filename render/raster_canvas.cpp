@@ -16,6 +16,27 @@ constexpr std::size_t kPrintedBlockLimit = 2048;
 // for most scales.
 constexpr std::size_t kScaledRingLimit = 1024;
 
+// Bresenham, from the first point to the second, both included.
+template <typename Visit>
+void for_each_line_pixel(int ax, int ay, int bx, int by, const Visit& visit) {
+  const int dx = std::abs(bx - ax), sx = ax < bx ? 1 : -1;
+  const int dy = -std::abs(by - ay), sy = ay < by ? 1 : -1;
+  int error = dx + dy;
+  for (;;) {
+    visit(ax, ay);
+    if (ax == bx && ay == by) break;
+    const int twice = 2 * error;
+    if (twice >= dy) {
+      error += dy;
+      ax += sx;
+    }
+    if (twice <= dx) {
+      error += dx;
+      ay += sy;
+    }
+  }
+}
+
 }  // namespace
 
 int radius_of(double radius) { return std::min(pixel_of(std::abs(radius)), 4096); }
@@ -158,23 +179,7 @@ void RasterCanvas::line_at(int ax, int ay, int bx, int by, Colour colour) {
   // Both end points are drawn.
   if (ay == by) return horizontal(std::min(ax, bx), std::max(ax, bx), ay, value);
   if (ax == bx) return vertical(ax, std::min(ay, by), std::max(ay, by), value);
-  // Bresenham, from the first point to the second.
-  const int dx = std::abs(bx - ax), sx = ax < bx ? 1 : -1;
-  const int dy = -std::abs(by - ay), sy = ay < by ? 1 : -1;
-  int error = dx + dy;
-  for (;;) {
-    plot(ax, ay, value);
-    if (ax == bx && ay == by) break;
-    const int twice = 2 * error;
-    if (twice >= dy) {
-      error += dy;
-      ax += sx;
-    }
-    if (twice <= dx) {
-      error += dx;
-      ay += sy;
-    }
-  }
+  for_each_line_pixel(ax, ay, bx, by, [&](int x, int y) { plot(x, y, value); });
 }
 
 const std::vector<std::pair<int, int>>& RasterCanvas::circle_outline(int r) {
@@ -237,22 +242,9 @@ void RasterCanvas::scaled_line(int ax, int ay, int bx, int by, std::uint8_t valu
   }
   // Slanted (the chart draws none): the picture pixels of the line, each as
   // a w by w square about its block's centre.
-  const int dx = std::abs(bx - ax), sx = ax < bx ? 1 : -1;
-  const int dy = -std::abs(by - ay), sy = ay < by ? 1 : -1;
-  int error = dx + dy;
-  for (;;) {
-    rectangle(scale_.band(ax), scale_.band(ay), scale_.band(ax) + w - 1, scale_.band(ay) + w - 1, value);
-    if (ax == bx && ay == by) break;
-    const int twice = 2 * error;
-    if (twice >= dy) {
-      error += dy;
-      ax += sx;
-    }
-    if (twice <= dx) {
-      error += dx;
-      ay += sy;
-    }
-  }
+  for_each_line_pixel(ax, ay, bx, by, [&](int x, int y) {
+    rectangle(scale_.band(x), scale_.band(y), scale_.band(x) + w - 1, scale_.band(y) + w - 1, value);
+  });
 }
 
 const std::vector<Span>& RasterCanvas::scaled_ring(int radius, double fraction_x, double fraction_y) {
