@@ -24,8 +24,7 @@ class ColourTable {
   // The index of a colour (0xRRGGBB; the top byte is ignored), added when
   // new. Throws std::length_error when the table is full.
   std::uint8_t index_of(Colour colour);
-  // The colour at an index, as 0xffRRGGBB: an opaque RGB32 pixel.
-  std::uint32_t opaque(std::uint8_t index) const { return opaque_[index]; }
+  // The colour at an index, as 0xRRGGBB.
   Colour colour(std::uint8_t index) const { return opaque_[index] & 0xffffffu; }
   // Every entry as 0xffRRGGBB; those past size() are opaque black.
   const std::array<std::uint32_t, kCapacity>& opaque_colours() const { return opaque_; }

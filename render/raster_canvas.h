@@ -1,8 +1,9 @@
 // The picture's pixels at a scale of s device pixels per picture pixel: a
 // byte a pixel naming a colour of its table, drawn by a small exact
 // rasteriser (lines, circle outlines) and a text blitter, with a record of
-// the screen areas whose pixels really changed. At scale 1 lines and circles are one pixel
-// wide; at any other scale every figure lands where pixel_scale.h says.
+// the screen areas whose pixels really changed. At scale 1 lines and
+// circles are one pixel wide; at any other scale every figure lands where
+// pixel_scale.h says.
 #pragma once
 
 #include <array>
