@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "app/form1.h"
+#include "chart/chart_geometry.h"
 
 namespace pelmora {
 
@@ -33,15 +34,9 @@ void Form1::draw_moon() {
   Picture1.set_scale_mode(kCharacterUnits);
 }
 
-namespace {
-
-// The height of the equator at a chart angle: 108.1 pixels per unit of the
-// sine, below the baseline at 90 degrees.
 Single equator_y(Integer level, Integer angle, Single pi) {
   return sng(dbl(level) - 108.1 * std::sin(dbl(angle) * double(pi) / 180 + double(pi)));
 }
-
-}  // namespace
 
 void Form1::draw_equator_curve() {
   Picture1.set_scale_mode(kPixelUnits);

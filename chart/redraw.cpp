@@ -1,14 +1,16 @@
 #include <utility>
 
 #include "app/form1.h"
+#include "chart/chart_geometry.h"
 
 namespace pelmora {
 
-bool Form1::in_view(Integer angle) const {
-  // Within the 80 degrees that end at the chart angle, across 360.
-  if (st.chart_angle >= 80) return st.chart_angle - 80 < angle && angle <= st.chart_angle;
-  return angle > st.chart_angle + 280 || angle <= st.chart_angle;
+bool angle_in_view(Integer chart_angle, Integer angle) {
+  if (chart_angle >= 80) return chart_angle - 80 < angle && angle <= chart_angle;
+  return angle > chart_angle + 280 || angle <= chart_angle;
 }
+
+bool Form1::in_view(Integer angle) const { return angle_in_view(st.chart_angle, angle); }
 
 void Form1::picture1_click() {
   // Only the redraw that a timer step asks for moves the chart on; a click

@@ -5,6 +5,7 @@
 #include <numbers>
 #include <variant>
 
+#include "chart/chart_geometry.h"
 #include "chart/star_catalogue.h"
 #include "guide/names.h"
 
@@ -20,13 +21,6 @@ std::string height_words(double degrees_above) {
   const long rounded = std::lround(degrees_above);
   if (rounded == 0) return "on the baseline";
   return std::to_string(std::labs(rounded)) + (rounded > 0 ? "\u00b0 above the baseline" : "\u00b0 below the baseline");
-}
-
-// Within the 80 degrees that end at the chart angle, across 360: the rule
-// by which the sun and the moon are drawn or not.
-bool in_view(int chart_angle, int angle) {
-  if (chart_angle >= 80) return chart_angle - 80 < angle && angle <= chart_angle;
-  return angle > chart_angle + 280 || angle <= chart_angle;
 }
 
 // The x of an angle on the chart, for the chart angle A it is counted
@@ -146,27 +140,24 @@ std::optional<ChartName> entry_at(const FormState& st, double x, double y) {
 std::optional<ChartName> figure_at(const FormState& st, double x, double y) {
   const int chart_angle = st.shown_chart_angle.value();
   const int level = st.level.value();
-  if (st.moon_drawn && in_view(chart_angle, st.lunar_angle.value()) &&
+  if (st.moon_drawn && angle_in_view(chart_angle, st.lunar_angle.value()) &&
       distance(x, y, st.moon_drawn_x.value(), st.moon_drawn_y.value()) <= 11 + 3) {
     return ChartName{"The moon", "At " + degrees(st.lunar_angle.value()) + " on the scale, " +
                                      (moon_waxing(st) ? "waxing" : "waning") + " (phase angle " +
                                      degrees(st.lunar_phase.value()) + ")."};
   }
-  if (in_view(chart_angle, st.solar_angle.value()) && distance(x, y, st.sun_x.value(), level) <= 26 + 3) {
+  if (angle_in_view(chart_angle, st.solar_angle.value()) && distance(x, y, st.sun_x.value(), level) <= 26 + 3) {
     return ChartName{"The sun", "At " + degrees(st.solar_angle.value()) + " on the scale, on its yearly path."};
   }
   // The dots of the equator, on their grid 16 pixels apart.
-  for (int b = 86; b >= -14; --b) {
-    const int dot_x = (b * 8 + st.grid_offset.value() + 4) * 2;
-    if (std::abs(x - dot_x) > 8) continue;
-    int angle = chart_angle - b;
-    if (angle < 1) angle += 360;
-    const double sine = std::sin(angle * std::numbers::pi / 180);
-    const double dot_y = level + 108.1 * sine;
-    if (std::abs(y - dot_y) <= 5)
-      return ChartName{"The celestial equator", "At " + degrees(angle % 360 == 0 ? 360 : angle % 360) + ", " +
+  for (int column = kFirstEquatorColumn; column >= kLastEquatorColumn; --column) {
+    const EquatorDot dot = equator_dot(st, column);
+    if (std::abs(x - dot.x) <= 8 && std::abs(y - dot.y) <= 5) {
+      const double sine = std::sin(dot.angle * std::numbers::pi / 180);
+      return ChartName{"The celestial equator", "At " + degrees(dot.angle % 360 == 0 ? 360 : dot.angle % 360) + ", " +
                                                     height_words(-23.5 * sine) +
                                                     "; it crosses the sun's path at 180\u00b0 and 360\u00b0."};
+    }
   }
   if (std::abs(x - 640) <= 3 && std::abs(y - level) <= 37)
     return ChartName{"The centre marker", "The \"local\" read-out gives the scale's angle here."};
@@ -198,6 +189,12 @@ std::optional<PicturePoint> entry_position(const FormState& st, int label, int p
     }
   });
   return found;
+}
+
+EquatorDot equator_dot(const FormState& st, int column) {
+  int angle = st.shown_chart_angle.value() - column;
+  if (angle < 1) angle += 360;
+  return {(column * 8 + st.grid_offset.value() + 4) * 2, equator_y(st.level, angle, st.pi), angle};
 }
 
 bool moon_waxing(const FormState& st) {

@@ -28,6 +28,17 @@ struct PicturePoint {
 };
 std::optional<PicturePoint> entry_position(const FormState& st, int label, int place);
 
+// A dot of the equator curve as the chart shows it now: the curve's columns
+// run from kFirstEquatorColumn at the left down to kLastEquatorColumn.
+inline constexpr int kFirstEquatorColumn = 86;
+inline constexpr int kLastEquatorColumn = -14;
+struct EquatorDot {
+  int x = 0;
+  double y = 0;
+  int angle = 0;  // the curve's angle there, 1 to 374
+};
+EquatorDot equator_dot(const FormState& st, int column);
+
 // Whether the moon waxes, by its phase angle.
 bool moon_waxing(const FormState& st);
 

@@ -1,10 +1,9 @@
 #include "window/labelled_chart.h"
 
 #include <QPainter>
-#include <QPainterPath>
-#include <optional>
+#include <algorithm>
+#include <cmath>
 
-#include "command_line/values.h"
 #include "guide/chart_points.h"
 #include "render/canvas_image.h"
 #include "render/font_text_renderer.h"
@@ -79,11 +78,8 @@ QImage labelled_chart(double scale) {
   if (const auto solstice = entry_position(st, 270, 1))
     labels.push_back({{solstice->x, level + 20}, "December solstice", {0, 150}});
   // An equator dot left of the middle.
-  const int b = 62, dot_x = (b * 8 + st.grid_offset.value() + 4) * 2;
-  int curve_angle = st.shown_chart_angle.value() - b;
-  if (curve_angle < 1) curve_angle += 360;
-  const int dot_y = static_cast<int>(std::lround(level + 108.1 * std::sin(curve_angle * M_PI / 180)));
-  labels.push_back({{dot_x, dot_y}, "celestial equator", {0, -70}});
+  const EquatorDot dot = equator_dot(st, 62);
+  labels.push_back({{dot.x, static_cast<int>(std::lround(dot.y))}, "celestial equator", {0, -70}});
 
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
