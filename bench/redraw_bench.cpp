@@ -33,7 +33,7 @@ struct Sky {
     form.Form_Load();
   }
   void tick() {
-    clock.advance(15);
+    clock.advance(kTickMilliseconds);
     // The plain canvas paints a whole pass with one painter.
     if constexpr (requires(Canvas & c) { c.begin_pass(); }) canvas->begin_pass();
     form.Timer2_Timer();

@@ -83,10 +83,16 @@ std::variant<Options, std::string> parse_options(const std::vector<std::string>&
     const std::string& argument = arguments[i];
     if (const ToolkitOption* toolkit = toolkit_option(argument)) {
       options.toolkit_arguments.push_back(argument);
-      if (toolkit->takes_value && argument.find('=') == std::string::npos) {
+      std::string value;
+      if (const std::size_t equals = argument.find('='); equals != std::string::npos) {
+        value = argument.substr(equals + 1);
+      } else if (toolkit->takes_value) {
         if (i + 1 >= arguments.size()) return "option " + quoted_argument(argument) + " needs a value";
-        options.toolkit_arguments.push_back(arguments[++i]);
+        value = arguments[++i];
+        options.toolkit_arguments.push_back(value);
       }
+      if (toolkit->name == "platform") options.toolkit_platform = value;
+      if (toolkit->name == "display") options.toolkit_display = value;
       continue;
     }
 

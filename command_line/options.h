@@ -18,7 +18,7 @@ struct Options {
   std::optional<LocalMoment> at;
   std::optional<std::vector<ScriptEvent>> script;
   std::optional<std::string> trace_file;     // "-" is standard output
-  std::optional<std::string> snapshot_file;  // a .png
+  std::optional<std::string> snapshot_file;  // a .png; "-" is standard output
   double scale = 1;                          // device pixels per picture pixel of the snapshot
   bool stats = false;                        // the window reports its ticks, passes and start-up time at the end
   bool full_screen = false;                  // the window starts full screen
@@ -27,10 +27,16 @@ struct Options {
   bool version = false;
   // The toolkit's options as they were given, in order, values included.
   std::vector<std::string> toolkit_arguments;
+  // Of those, the platform and the X display asked for.
+  std::optional<std::string> toolkit_platform, toolkit_display;
 
   // A run with no window: any of the script, the trace or the snapshot.
   bool headless() const { return script || trace_file || snapshot_file; }
 };
+
+// The program's exit statuses besides 0 (and 128 + a signal's number).
+inline constexpr int kExitFailed = 1;    // a run-time error, or an output that could not be written
+inline constexpr int kExitBadInput = 2;  // a bad command line
 
 // The options, or one line saying what was wrong.
 std::variant<Options, std::string> parse_options(const std::vector<std::string>& arguments);

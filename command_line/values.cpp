@@ -22,18 +22,16 @@ std::optional<std::int64_t> whole(std::string_view text, std::size_t digits = 0)
   return value;
 }
 
-// Seconds written with at most three decimals, as milliseconds; the reason
-// when they are not.
-std::variant<std::int64_t, std::string> seconds_as_milliseconds(std::string_view text) {
+// Seconds written with at most three decimals, as milliseconds.
+std::optional<std::int64_t> seconds_as_milliseconds(std::string_view text) {
   const std::size_t point = text.find('.');
   const auto seconds = whole(text.substr(0, point));
-  if (!seconds) return std::string("not a number of seconds");
+  if (!seconds) return std::nullopt;
   std::int64_t fraction = 0;
   if (point != std::string_view::npos) {
     const std::string_view decimals = text.substr(point + 1);
     const auto digits = whole(decimals);
-    if (!digits) return std::string("not a number of seconds");
-    if (decimals.size() > 3) return std::string("has more than three decimals of a second");
+    if (!digits || decimals.size() > 3) return std::nullopt;
     fraction = *digits;
     for (std::size_t i = decimals.size(); i < 3; ++i) fraction *= 10;
   }
@@ -116,10 +114,11 @@ std::variant<LocalMoment, std::string> parse_moment_or_problem(std::string_view 
     milliseconds = *seconds * 1000;
     if (time.size() > 8) {
       if (time[8] != '.') return not_real;
+      const std::string_view decimals = time.substr(9);
+      if (decimals.size() > 3 && whole(decimals)) return std::string("has more than three decimals of a second");
       const auto fraction = seconds_as_milliseconds("0" + std::string(time.substr(8)));
-      if (const auto* problem = std::get_if<std::string>(&fraction))
-        return *problem == "not a number of seconds" ? not_real : *problem;
-      milliseconds += std::get<std::int64_t>(fraction);
+      if (!fraction) return not_real;
+      milliseconds += *fraction;
     }
   }
   moment.milliseconds = (*hours * 3600 + *minutes * 60) * 1000 + milliseconds;
@@ -153,12 +152,11 @@ std::variant<std::vector<ScriptEvent>, std::string> parse_script(std::string_vie
       event.count = *count;
     } else if (word.starts_with("wait:")) {
       const auto milliseconds = seconds_as_milliseconds(word.substr(5));
-      const auto* value = std::get_if<std::int64_t>(&milliseconds);
-      if (value == nullptr || *value > kMaxWaitMilliseconds)
+      if (!milliseconds || *milliseconds > kMaxWaitMilliseconds)
         return "bad event " + quoted_argument(word) +
                ": wait:S takes seconds from 0 to 10000000 with at most three decimals";
       event.kind = Kind::wait;
-      event.milliseconds = *value;
+      event.milliseconds = *milliseconds;
     } else if (word == "click:clock_mode") {
       event.kind = Kind::click_clock_mode;
     } else if (word == "click:cmd_exit") {

@@ -22,9 +22,6 @@ namespace pelmora {
 
 namespace {
 
-constexpr int kBadInput = 2;
-constexpr int kFailed = 1;
-
 int fail(int status, const std::string& message) {
   std::fprintf(stderr, "pelmora: %s\n", message.c_str());
   return status;
@@ -83,7 +80,7 @@ class QuietToolkit {
     if (type != QtFatalMsg) return;
     std::fprintf(stderr, "pelmora: the toolkit failed: %s\n", qPrintable(message.section('\n', 0, 0)));
     std::fflush(stderr);
-    _exit(kFailed);
+    _exit(kExitFailed);
   }
 
   int argc_ = 1;
@@ -133,9 +130,9 @@ int run_headless(const Options& options, char* program) {
   const LocalMoment start = options.at.value_or(local_now());
   std::vector<ScriptEvent> script = options.script.value_or(std::vector<ScriptEvent>{});
   if (options.clock_mode) script.insert(script.begin(), ScriptEvent{.kind = ScriptEvent::Kind::click_clock_mode});
-  if (!script_fits(start, script)) return fail(kBadInput, "the script runs the clock past 9999-12-31");
+  if (!script_fits(start, script)) return fail(kExitBadInput, "the script runs the clock past 9999-12-31");
   std::optional<OutputTarget> trace_target, snapshot_target;
-  if (const auto problem = check_outputs(options, trace_target, snapshot_target)) return fail(kBadInput, *problem);
+  if (const auto problem = check_outputs(options, trace_target, snapshot_target)) return fail(kExitBadInput, *problem);
 
   // From here on a signal stops the run after the handler in hand.
   note_interruptions();
@@ -146,7 +143,7 @@ int run_headless(const Options& options, char* program) {
   if (trace_target) {
     auto opened = OutputFile::open(*trace_target);
     if (interruption() != 0) return interrupted();
-    if (auto* problem = std::get_if<std::string>(&opened)) return fail(kFailed, *problem);
+    if (auto* problem = std::get_if<std::string>(&opened)) return fail(kExitFailed, *problem);
     trace_file.emplace(std::move(std::get<OutputFile>(opened)));
     writer.emplace(trace_file->stream());
   }
@@ -163,8 +160,12 @@ int run_headless(const Options& options, char* program) {
 
   Picture picture(canvas ? &*canvas : nullptr, writer ? &*writer : nullptr);
   Replay replay(picture, start, writer ? &*writer : nullptr);
-  replay.stop_when([&writer] {
-    if (writer) writer->flush();
+  // A stream or standard output is read as it comes: handed over after
+  // each handler. A file is written a buffer at a time; a failure still
+  // shows within a buffer's worth of lines.
+  const bool live = trace_target && trace_target->kind != OutputTarget::Kind::file;
+  replay.stop_when([&writer, live] {
+    if (live) writer->flush();
     return interruption() != 0 || (writer && writer->error() != 0);
   });
   const int status = replay.run(script, stderr);
@@ -173,33 +174,31 @@ int run_headless(const Options& options, char* program) {
   if (interruption() != 0) return interrupted();
   if (writer && writer->error() != 0) {
     // A reader that went away ends the run quietly.
-    if (writer->error() == EPIPE && trace_target->kind == OutputTarget::Kind::standard_output) return kFailed;
-    return fail(kFailed, "cannot write the trace to " + quoted_argument(trace_target->given) + ": " +
-                             system_reason(writer->error()));
+    if (writer->error() == EPIPE && trace_target->kind == OutputTarget::Kind::standard_output) return kExitFailed;
+    return fail(kExitFailed, write_problem(*trace_target, system_reason(writer->error())));
   }
 
   std::optional<OutputFile> snapshot_file;
   if (snapshot_target && status == 0) {
     const auto png = png_of(*canvas);
-    if (!png) return fail(kFailed, "cannot encode the snapshot as PNG");
+    if (!png) return fail(kExitFailed, "cannot encode the snapshot as PNG");
     auto opened = OutputFile::open(*snapshot_target);
-    if (auto* problem = std::get_if<std::string>(&opened)) return fail(kFailed, *problem);
+    if (auto* problem = std::get_if<std::string>(&opened)) return fail(kExitFailed, *problem);
     snapshot_file.emplace(std::move(std::get<OutputFile>(opened)));
     if (std::fwrite(png->constData(), 1, static_cast<std::size_t>(png->size()), snapshot_file->stream()) !=
         static_cast<std::size_t>(png->size())) {
       const int error = errno;
-      return fail(kFailed, "cannot write the snapshot to " + quoted_argument(snapshot_target->given) + ": " +
-                               system_reason(error));
+      return fail(kExitFailed, write_problem(*snapshot_target, system_reason(error)));
     }
   }
   if (interruption() != 0) return interrupted();
   // The snapshot first: if it cannot be put in place, neither is the trace.
   if (snapshot_file)
-    if (const auto problem = snapshot_file->commit()) return fail(kFailed, *problem);
+    if (const auto problem = snapshot_file->commit()) return fail(kExitFailed, *problem);
   if (trace_file)
     if (const auto problem = trace_file->commit()) {
-      if (trace_target->kind == OutputTarget::Kind::standard_output) return kFailed;
-      return fail(kFailed, *problem);
+      if (trace_target->kind == OutputTarget::Kind::standard_output) return kExitFailed;
+      return fail(kExitFailed, *problem);
     }
   return status;
 }

@@ -6,7 +6,9 @@
 
 namespace pelmora {
 
-// Returns the exit status: 0 done, 1 run-time error, 2 bad input.
+// Returns the exit status: 0 done, kExitFailed (a run-time error or an
+// output that could not be written), kExitBadInput, or 128 + the number of
+// a signal that stopped the run.
 // `program` is the program's name, for the toolkit.
 int run_headless(const Options& options, char* program);
 

@@ -52,6 +52,10 @@ mode_t new_file_mode() {
 
 std::string system_reason(int error_number) { return std::strerror(error_number); }
 
+std::string write_problem(const OutputTarget& target, const std::string& reason) {
+  return problem(target.what, target.given, reason);
+}
+
 std::variant<OutputTarget, std::string> check_output(const std::string& given, const char* what, bool may_be_stream) {
   OutputTarget target;
   target.what = what;
@@ -113,7 +117,7 @@ std::variant<OutputFile, std::string> OutputFile::open(const OutputTarget& targe
       return OutputFile(target, stdout, "", 0);
     case OutputTarget::Kind::stream: {
       std::FILE* stream = std::fopen(target.resolved.c_str(), "w");
-      if (stream == nullptr) return problem(target.what, target.given, system_reason(errno));
+      if (stream == nullptr) return write_problem(target, system_reason(errno));
       return OutputFile(target, stream, "", 0);
     }
     case OutputTarget::Kind::file:
@@ -123,7 +127,7 @@ std::variant<OutputFile, std::string> OutputFile::open(const OutputTarget& targe
   // in place is then atomic, and any file name the system allows works.
   std::string temporary = folder_of(target.resolved) + "/.pelmora-XXXXXX";
   const int fd = mkostemp(temporary.data(), O_CLOEXEC);
-  if (fd < 0) return problem(target.what, target.given, system_reason(errno));
+  if (fd < 0) return write_problem(target, system_reason(errno));
   struct stat old {};
   const mode_t mode = stat(target.resolved.c_str(), &old) == 0 ? (old.st_mode & 07777) : new_file_mode();
   std::FILE* stream = fdopen(fd, "w");
@@ -131,17 +135,15 @@ std::variant<OutputFile, std::string> OutputFile::open(const OutputTarget& targe
     const int error = errno;
     close(fd);
     unlink(temporary.c_str());
-    return problem(target.what, target.given, system_reason(error));
+    return write_problem(target, system_reason(error));
   }
   return OutputFile(target, stream, temporary, mode);
 }
 
-bool OutputFile::flush() { return stream_ == nullptr || std::fflush(stream_) == 0; }
-
 std::optional<std::string> OutputFile::commit() {
   const auto failed = [&](int error) -> std::optional<std::string> {
     discard();
-    return problem(target_.what, target_.given, system_reason(error));
+    return write_problem(target_, system_reason(error));
   };
   if (stream_ == nullptr) return std::nullopt;
   if (std::fflush(stream_) != 0 || std::ferror(stream_)) return failed(errno != 0 ? errno : EIO);

@@ -42,19 +42,15 @@ class OutputFile {
   ~OutputFile();
 
   std::FILE* stream() const { return stream_; }
-  const OutputTarget& target() const { return target_; }
-  // Flushes everything written so far to the system; false, with errno
-  // set, when that failed.
-  bool flush();
   // Makes the output final: for a file, written to the disk and put in
   // place of the old one. The reason when that failed (the old file is
   // then as it was).
   std::optional<std::string> commit();
-  // Drops a temporary; the old file stays as it was.
-  void discard();
 
  private:
   OutputFile(const OutputTarget& target, std::FILE* stream, std::string temporary, mode_t mode);
+  // Drops a temporary; the old file stays as it was.
+  void discard();
 
   OutputTarget target_;
   std::FILE* stream_ = nullptr;
@@ -64,5 +60,8 @@ class OutputFile {
 
 // The system's reason for the last failure, as a message ends it.
 std::string system_reason(int error_number);
+// Why an output cannot be written, as a message: the output, its name and
+// the reason.
+std::string write_problem(const OutputTarget& target, const std::string& reason);
 
 }  // namespace pelmora

@@ -44,7 +44,7 @@ bool Replay::deliver(const ScriptEvent& event, std::FILE* errors) {
   switch (event.kind) {
     case Kind::tick:
       for (std::int64_t i = 0; i < event.count; ++i) {
-        clock_.advance(15);
+        clock_.advance(kTickMilliseconds);
         if (!dispatch([this] { form_.Timer2_Timer(); }, errors)) return false;
       }
       return true;

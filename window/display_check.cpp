@@ -51,25 +51,6 @@ bool wayland_answers(const std::string& name) {
   return !runtime.empty() && socket_answers(runtime + "/" + name);
 }
 
-std::string value_of(const std::vector<std::string>& arguments, const char* option) {
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    std::string name = arguments[i];
-    name.erase(0, name.starts_with("--") ? 2 : 1);
-    if (name.starts_with(std::string(option) + "=")) return name.substr(std::strlen(option) + 1);
-    if (name == option && i + 1 < arguments.size()) return arguments[i + 1];
-  }
-  return "";
-}
-
-bool has_option(const std::vector<std::string>& arguments, const char* option) {
-  for (const std::string& argument : arguments) {
-    std::string name = argument;
-    name.erase(0, name.starts_with("--") ? 2 : 1);
-    if (name == option || name.starts_with(std::string(option) + "=")) return true;
-  }
-  return false;
-}
-
 // The toolkit's messages while it starts: kept, shown once it has started.
 QtMessageHandler usual_handler = nullptr;
 std::vector<QString>* held_messages = nullptr;
@@ -77,11 +58,9 @@ std::vector<QString>* held_messages = nullptr;
 void while_starting(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   if (type == QtFatalMsg) {
     // The toolkit found no display it could open; it would abort now.
-    std::fprintf(stderr,
-                 "pelmora: cannot open the window: the toolkit could open no display (its platform plugin "
-                 "failed). For the chart as a picture without a display, use --snapshot FILE.png (see --help).\n");
+    say_no_window("the toolkit could open no display (its platform plugin failed)");
     std::fflush(stderr);
-    _exit(1);
+    _exit(kExitFailed);
   }
   if (held_messages != nullptr) held_messages->push_back(qFormatLogMessage(type, context, message));
 }
@@ -100,10 +79,17 @@ void once_started(QtMsgType type, const QMessageLogContext& context, const QStri
 
 }  // namespace
 
-std::optional<std::string> display_problem(const std::vector<std::string>& toolkit_arguments) {
-  if (!environment("QT_QPA_PLATFORM").empty() || has_option(toolkit_arguments, "platform")) return std::nullopt;
+void say_no_window(const std::string& reason) {
+  std::fprintf(stderr,
+               "pelmora: cannot open the window: %s. For the chart as a picture without a display, use "
+               "--snapshot FILE.png (see --help).\n",
+               reason.c_str());
+}
+
+std::optional<std::string> display_problem(const Options& options) {
+  if (!environment("QT_QPA_PLATFORM").empty() || options.toolkit_platform) return std::nullopt;
   const std::string wayland = environment("WAYLAND_DISPLAY");
-  std::string x = value_of(toolkit_arguments, "display");
+  std::string x = options.toolkit_display.value_or("");
   if (x.empty()) x = environment("DISPLAY");
   if (wayland.empty() && x.empty()) return "there is no display (neither DISPLAY nor WAYLAND_DISPLAY is set)";
   if (!wayland.empty() && wayland_answers(wayland)) return std::nullopt;

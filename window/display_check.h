@@ -6,13 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "command_line/options.h"
+
 namespace pelmora {
 
 // What stands in the way of a window, or nothing when one can be opened
 // (or the platform was chosen explicitly, with QT_QPA_PLATFORM or
-// -platform). `toolkit_arguments` are the toolkit's options as given: a
-// -display there is the X display to look at.
-std::optional<std::string> display_problem(const std::vector<std::string>& toolkit_arguments);
+// -platform). A -display among the options is the X display to look at.
+std::optional<std::string> display_problem(const Options& options);
+// Says, as the program's one line, that no window can be opened and why.
+void say_no_window(const std::string& reason);
 
 // Makes the toolkit's fatal failure to open any display end the program
 // with one line and status 1 instead of an abort, and keeps the toolkit's

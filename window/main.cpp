@@ -21,8 +21,6 @@
 
 namespace {
 
-constexpr int kBadInput = 2;
-
 // The arguments the toolkit is started with: the program's name and the
 // toolkit's own options. They must outlive the application object.
 struct ToolkitArguments {
@@ -69,7 +67,7 @@ int main(int argc, char** argv) {
   auto parsed = parse_options(arguments);
   if (const auto* message = std::get_if<std::string>(&parsed)) {
     std::fprintf(stderr, "pelmora: %s\n", message->c_str());
-    return kBadInput;
+    return kExitBadInput;
   }
   const Options& options = std::get<Options>(parsed);
 
@@ -83,12 +81,9 @@ int main(int argc, char** argv) {
   }
   if (options.headless()) return run_headless(options, argv[0]);
 
-  if (const auto problem = display_problem(options.toolkit_arguments)) {
-    std::fprintf(stderr,
-                 "pelmora: cannot open the window: %s. For the chart as a picture without a display, use "
-                 "--snapshot FILE.png (see --help).\n",
-                 problem->c_str());
-    return 1;
+  if (const auto problem = display_problem(options)) {
+    say_no_window(*problem);
+    return kExitFailed;
   }
 
   ToolkitArguments toolkit(argv[0], options.toolkit_arguments);
