@@ -29,8 +29,6 @@ class ChartActions : public QObject {
 
   // The context menu, with each action's state brought up to date.
   void show_menu(const QPoint& global_position);
-  // The menu as shown last, for tests; nullptr before.
-  QMenu* menu() const { return menu_; }
 
   QAction* clock_mode = nullptr;
   QAction* full_screen = nullptr;

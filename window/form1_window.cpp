@@ -56,7 +56,8 @@ Form1Window::Form1Window(Clock& clock)
 
   // Return and Enter press a button in focus, as Space does.
   for (QPushButton* button : {clock_mode_, cmd_exit_}) button->installEventFilter(this);
-  update_button_tips();
+  update_mode_tip();
+  cmd_exit_->setToolTip(QStringLiteral("End the program (asks first)"));
   actions_ = new ChartActions(this, {.switch_mode = [this] { clock_mode_->click(); },
                                      .in_clock_mode = [this] { return !is_true(form_.state().simulation_mode); },
                                      .toggle_full_screen = [this] { toggle_full_screen(); },
@@ -78,11 +79,11 @@ void Form1Window::update_reading() {
   picture1_->setAccessibleDescription(QString::fromStdString(reading_));
 }
 
-void Form1Window::update_button_tips() {
-  const bool simulation = is_true(form_.state().simulation_mode) || !is_true(form_.state().initialised);
-  clock_mode_->setToolTip(simulation ? QStringLiteral("Clock mode: the chart follows the computer's clock")
-                                     : QStringLiteral("Simulation mode: the chart turns as fast as it can"));
-  cmd_exit_->setToolTip(QStringLiteral("End the program (asks first)"));
+void Form1Window::update_mode_tip() {
+  // The button's caption names the mode it switches to.
+  clock_mode_->setToolTip(clock_mode_->text() == QStringLiteral("simulation")
+                              ? QStringLiteral("Simulation mode: the chart turns as fast as it can")
+                              : QStringLiteral("Clock mode: the chart follows the computer's clock"));
 }
 
 bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
@@ -208,7 +209,6 @@ void Form1Window::dispatch(const std::function<void()>& handler) {
   if (end.kind == HandlerEnd::Kind::runtime_error) report_and_finish(*end.error);
   if (ended_) return;
   picture1_->show_changes();
-  picture1_->refresh_tip();
 }
 
 void Form1Window::report_and_finish(const RuntimeError& error) {
@@ -267,7 +267,7 @@ void Form1Window::closeEvent(QCloseEvent* event) {
 
 void Form1Window::set_caption(Button button, std::string_view caption) {
   (button == Button::clock_mode ? clock_mode_ : cmd_exit_)->setText(to_qstring(caption));
-  update_button_tips();
+  update_mode_tip();
 }
 
 void Form1Window::set_timer_interval(Integer milliseconds) {

@@ -52,7 +52,6 @@ class Form1Window : public QWidget, private WindowShell {
   bool timer_running() const { return timer2_.isActive(); }
   int timer_wait_ms() const { return timer2_.interval(); }
 
-  ChartActions* actions() const { return actions_; }
   QPushButton* clock_mode_button() const { return clock_mode_; }
   QPushButton* cmd_exit_button() const { return cmd_exit_; }
   PictureWidget* picture() const { return picture1_; }
@@ -96,7 +95,7 @@ class Form1Window : public QWidget, private WindowShell {
   // The chart in words for a screen reader, when they have changed.
   void update_reading();
   // The buttons' tips, which name what each does now.
-  void update_button_tips();
+  void update_mode_tip();
 
   // A child, deleted with the window's widget after the members below: it
   // owns the pixels, which the surface draws on until the form is gone.

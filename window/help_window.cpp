@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/platform.h"
+#include "render/pixel_scale.h"
 
 #include "window/labelled_chart.h"
 
@@ -21,7 +22,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent) {
   // window's text column gives it.
   constexpr int kShownWidth = 900;
   // Drawn at the screen's resolution, and shown at the column's width.
-  QImage chart = labelled_chart(std::clamp(kShownWidth * devicePixelRatioF() / kPictureWidth, 0.5, 4.0));
+  QImage chart = labelled_chart(std::clamp(kShownWidth * devicePixelRatioF() / kPictureWidth, kMinScale, kMaxScale));
   chart.setDevicePixelRatio(devicePixelRatioF());
   document()->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("labelled-chart")), chart);
   QFile page(QStringLiteral(":/help/help.html"));

@@ -70,7 +70,9 @@ bool PictureWidget::event(QEvent* event) {
 void PictureWidget::refresh_tip() {
   if (!QToolTip::isVisible() || !underMouse()) return;
   const QPoint global = QCursor::pos();
-  show_tip(mapFromGlobal(global), global);
+  const QPoint position = mapFromGlobal(global);
+  if (childAt(position) != nullptr) return;  // a button's tip
+  show_tip(position, global);
 }
 
 void PictureWidget::keyPressEvent(QKeyEvent* event) {
@@ -113,6 +115,7 @@ void PictureWidget::show_changes() {
   const auto areas = canvas_.raster().take_changed_areas();
   if (areas.empty()) return;
   ++changes_shown_;
+  refresh_tip();
   // Device pixels to the logical ones that hold them.
   const double ratio = devicePixelRatioF();
   QRegion region;

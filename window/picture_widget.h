@@ -25,7 +25,6 @@ class PictureWidget : public QWidget {
   PixelCanvas& canvas() { return canvas_; }
   // Logical pixels per picture pixel, as the window lays the picture out.
   void set_scale(double scale);
-  double scale() const { return scale_; }
   // Device pixels per picture pixel: what the picture is drawn at once it
   // is shown, and what it is drawn at now.
   double device_scale() const;
@@ -48,9 +47,6 @@ class PictureWidget : public QWidget {
   std::function<std::optional<ChartName>(QPointF)> name_at;
   // A right click, or the menu key, at a point of the screen.
   std::function<void(QPoint)> on_context_menu;
-  // After the chart has moved: the tip on show names what is under the
-  // pointer now, or goes.
-  void refresh_tip();
 
  protected:
   bool event(QEvent* event) override;
@@ -63,6 +59,9 @@ class PictureWidget : public QWidget {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  // After the chart has changed: the chart's tip on show names what is
+  // under the pointer now, or goes.
+  void refresh_tip();
   // Shows the tip for a point of the widget, or hides it; true when shown.
   bool show_tip(const QPoint& position, const QPoint& global_position);
 

@@ -8,10 +8,12 @@
 #include <QRect>
 #include <QSize>
 
+#include "app/platform.h"
+
 namespace pelmora {
 
 inline constexpr QSize kDesignSize{1272, 976};
-inline constexpr QRect kDesignPicture{8, 24, 1241, 921};
+inline constexpr QRect kDesignPicture{8, 24, kPictureWidth, kPictureHeight};
 // Within the picture.
 inline constexpr QRect kDesignClockMode{1112, 8, 57, 41};
 inline constexpr QRect kDesignCmdExit{1176, 8, 57, 41};
