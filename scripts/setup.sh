@@ -20,13 +20,10 @@ case "${1:-}" in
   "") ;;
   --test) packages+=(libgtest-dev libgmock-dev clang-format git desktop-file-utils appstream man-db) ;;
   --package) packages+=(dpkg-dev lintian fakeroot file) ;;
-  --bench) packages+=(libbenchmark-dev) ;;
+  --bench) packages+=(libbenchmark-dev xvfb xauth xdotool valgrind time python3-ephem) ;;
   --accessibility) packages+=(xvfb xauth dbus at-spi2-core python3-pyatspi) ;;
   *) echo "usage: scripts/setup.sh [--test | --package | --bench | --accessibility]" >&2; exit 2 ;;
 esac
-if [[ "${1:-}" == "--bench" ]]; then
-  packages+=(xvfb xauth xdotool valgrind time python3-ephem)
-fi
 
 if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
   echo "setup: this system has no apt-get/dpkg; install by hand: a C++20 compiler, CMake 3.25+, Qt 6 Widgets" \
