@@ -81,7 +81,9 @@ std::optional<ChartName> readout_at(const FormState& st, double x, double y) {
 }
 
 // Calls `visit(label, place, row, x)` for every entry of the sectors drawn,
-// with the x the star field gives it.
+// with the x the star field gives it: the same walk over the sectors as
+// Module1::draw_star_field, which draws as it goes and keeps no places
+// (the guide's test holds the two together, entry by entry, over a turn).
 template <typename Visit>
 void for_each_drawn_entry(const FormState& st, Visit&& visit) {
   const int chart_angle = st.shown_chart_angle.value();
@@ -109,7 +111,7 @@ void for_each_drawn_entry(const FormState& st, Visit&& visit) {
 }
 
 int star_y(const FormState& st, const star_entry& star) {
-  return static_cast<int>(std::lround(st.level.value() - star.latitude * kPixelsPerDegreeOfHeight));
+  return to_integer(dbl(st.level) - star.latitude * kPixelsPerDegreeOfHeight).value();
 }
 
 // The nearest star or marker of the star field within reach of the point.
