@@ -20,6 +20,11 @@ struct ChartCommands {
   std::function<bool()> full_screen;
   std::function<QImage()> picture;  // the picture as it is shown
   std::function<void()> quit;       // the window's close request
+  // Optional: where Save picture starts, and where a picture was saved.
+  std::function<QString()> picture_folder;
+  std::function<void(const QString&)> picture_saved_in;
+  // Optional: a sentence the About box adds (the clock's moment).
+  std::function<QString()> about_note;
 };
 
 class ChartActions : public QObject {
@@ -29,6 +34,11 @@ class ChartActions : public QObject {
 
   // The context menu, with each action's state brought up to date.
   void show_menu(const QPoint& global_position);
+  // The commands, for filling in the optional ones.
+  ChartCommands& commands() { return commands_; }
+  // More commands for the menu, after the picture's, as a section of their
+  // own (before the menu is first shown).
+  void add_menu_section(const QList<QAction*>& actions) { sections_.append(actions); }
 
   QAction* clock_mode = nullptr;
   QAction* full_screen = nullptr;
@@ -48,6 +58,7 @@ class ChartActions : public QObject {
   ChartCommands commands_;
   QMenu* menu_ = nullptr;
   QWidget* help_window_ = nullptr;
+  QList<QList<QAction*>> sections_;
 };
 
 }  // namespace pelmora
