@@ -181,8 +181,7 @@ Problem combination_problem(const Options& options, const std::vector<const Opti
   const bool scale_given = std::find(seen.begin(), seen.end(), option_row("--scale")) != seen.end();
   for (const OptionRow* row : seen)
     if (row->runs == Runs::window_only && options.headless())
-      return std::string(row->name) +
-             " belongs to the window: it cannot be used with --script, --trace or --snapshot";
+      return std::string(row->name) + " belongs to the window: it cannot be used with --script, --trace or --snapshot";
   if (scale_given && !options.snapshot_file)
     return "--scale sets the scale of a snapshot and needs --snapshot (the window takes its scale from the screen)";
   return {};
