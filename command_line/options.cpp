@@ -110,6 +110,19 @@ constexpr std::array kOptions = {
                 options.full_screen = true;
                 return {};
               }},
+    OptionRow{"--reset-settings", "", false, Runs::window_only,
+              [](Options& options, const std::string&) -> Problem {
+                options.reset_settings = true;
+                return {};
+              }},
+    OptionRow{"--colours", "", true, Runs::any,
+              [](Options& options, const std::string& value) -> Problem {
+                options.colours = scheme_named(value);
+                if (!options.colours)
+                  return "--colours " + quoted_argument(value) +
+                         " is not a colour scheme: use classic, bright or night";
+                return {};
+              }},
     OptionRow{"--scale", "", true, Runs::any,
               [](Options& options, const std::string& value) -> Problem {
                 const auto scale = parse_scale(value);
@@ -244,12 +257,21 @@ std::string usage_text() {
          "  --clock-mode       start in clock mode, as if the clock mode button had been pressed once\n"
          "                     (in a headless run: as if the script began with click:clock_mode)\n"
          "  --full-screen      open the window full screen (F11 switches, Escape leaves full screen)\n"
+         "  --colours SCHEME   show the chart (and the snapshot) in classic (as designed), bright (dark\n"
+         "                     colours lightened) or night (all in red) colours, for this run only\n"
+         "  --reset-settings   start the window from the default settings (and keep those)\n"
          "  --stats            in the window: at the end, print the timer ticks and redraw passes\n"
          "                     per second and how soon the first chart was shown\n"
          "  --help, --version\n"
          "\n"
          "In the window: rest the pointer on the chart to name what is there; a right click opens the\n"
-         "menu; F1 help, F11 full screen, Ctrl+S save and Ctrl+C copy the picture, Ctrl+Q quit.\n"
+         "menu; F1 help, F11 full screen, Ctrl+S save and Ctrl+C copy the picture, Ctrl+G go to a\n"
+         "moment, Home back to now, P pause (period: one step while paused), Ctrl+, preferences,\n"
+         "Ctrl+Q quit.\n"
+         "\n"
+         "The window keeps its place, start mode, colours and picture folder in\n"
+         "$XDG_CONFIG_HOME/pelmora/pelmora.conf (~/.config/pelmora/pelmora.conf). Options override\n"
+         "them for one run; a headless run neither reads nor writes them.\n"
          "\n"
          "Each option may be given once. The toolkit's own options (-platform NAME, -display DISPLAY,\n"
          "-style STYLE, -reverse, -qwindowgeometry GEOMETRY and the rest) keep their meaning.\n"

@@ -28,8 +28,12 @@ constexpr int kLargestCoordinate = 1 << 20;
 // A value of the file as its text; nullopt where the key is not there.
 std::optional<QString> text_of(const QSettings& store, const QString& key) {
   if (!store.contains(key)) return std::nullopt;
+  // As text: what the file holds, or what this process set (QSettings
+  // shares one copy of a file among its objects); a list (a value with
+  // commas) or a typed value (@Rect(...)) is not one of ours.
   const QVariant value = store.value(key);
-  if (value.typeId() != QMetaType::QString) return QString();  // a list or a typed value: unreadable here
+  const int type = value.typeId();
+  if (type != QMetaType::QString && type != QMetaType::Int && type != QMetaType::Bool) return QString();
   return value.toString();
 }
 
@@ -160,7 +164,9 @@ void Settings::set_picture_folder(const QString& folder) {
 void Settings::write(const QString& key, const QVariant& value) {
   store_->setValue(key, value);
   store_->sync();
-  if (store_->status() != QSettings::NoError) say(reason_not_saved());
+  // The status stays at its first fault: a file that could not be read
+  // (said already) is written all the same.
+  if (store_->status() == QSettings::AccessError) say(reason_not_saved());
 }
 
 QString Settings::reason_not_saved() const {
