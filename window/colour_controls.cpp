@@ -1,8 +1,11 @@
 #include "window/colour_controls.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QPalette>
+#include <QTextBrowser>
 #include <QToolTip>
+#include <QUrl>
 #include <optional>
 
 namespace pelmora {
@@ -48,6 +51,27 @@ const QString kNightSheet = QStringLiteral(
     "QMenu::separator { height: 1px; background: #700000; }"
     "QDialogButtonBox { dialogbuttonbox-buttons-have-icons: 0; }");
 
+// The help's picture of the chart in a scheme, mapped from the one it was
+// drawn in (kept beside it on first use).
+void show_help_picture_in(QTextBrowser& help, ColourScheme scheme) {
+  const QUrl name(QStringLiteral("labelled-chart"));
+  const char* const kDrawn = "pelmora_drawn_picture";
+  QVariant drawn = help.property(kDrawn);
+  if (!drawn.isValid()) {
+    drawn = help.document()->resource(QTextDocument::ImageResource, name);
+    if (!drawn.isValid() || scheme == ColourScheme::classic) return;
+    help.setProperty(kDrawn, drawn);
+  }
+  QImage picture = drawn.value<QImage>().convertToFormat(QImage::Format_RGB32);
+  for (int y = 0; y < picture.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+    for (int x = 0; x < picture.width(); ++x) row[x] = 0xff000000u | shown_colour(scheme, row[x] & 0xffffffu);
+  }
+  help.document()->addResource(QTextDocument::ImageResource, name, picture);
+  help.document()->markContentsDirty(0, help.document()->characterCount());
+  help.viewport()->update();
+}
+
 }  // namespace
 
 void show_toolkit_in(ColourScheme scheme) {
@@ -58,6 +82,8 @@ void show_toolkit_in(ColourScheme scheme) {
   QApplication::setPalette(night ? night_palette() : own);
   QToolTip::setPalette(night ? night_palette() : own_tips);
   qApp->setStyleSheet(night ? kNightSheet : QString());
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (auto* help = qobject_cast<QTextBrowser*>(top)) show_help_picture_in(*help, scheme);
 }
 
 ColourControls::ColourControls(Form1Window& window, ColourScheme scheme, std::function<void(ColourScheme)> chosen)
@@ -85,6 +111,14 @@ ColourControls::ColourControls(Form1Window& window, ColourScheme scheme, std::fu
     connect(action, &QAction::triggered, this, [this, s] { choose(s); });
   }
   show_in(scheme);
+  qApp->installEventFilter(this);
+}
+
+bool ColourControls::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Show)
+    if (auto* help = qobject_cast<QTextBrowser*>(watched); help != nullptr && help->isWindow())
+      show_help_picture_in(*help, scheme_);
+  return QObject::eventFilter(watched, event);
 }
 
 void ColourControls::show_in(ColourScheme scheme) {

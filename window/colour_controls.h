@@ -25,6 +25,10 @@ class ColourControls : public QObject {
   // The Colours submenu, for the window's menu.
   QMenu* menu() const { return menu_; }
 
+ protected:
+  // A help window shown: its picture in the scheme.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   Form1Window& window_;
   std::function<void(ColourScheme)> chosen_;

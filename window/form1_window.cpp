@@ -70,8 +70,12 @@ Form1Window::Form1Window(Clock& clock)
   picture1_->name_at = [this](QPointF point) {
     auto name = name_at(form_.state(), point.x(), point.y());
     if (name && name->readout && !clock_note_.isEmpty() &&
-        (name->title == "Hours" || name->title == "Minutes" || name->title == "Seconds" || name->title == "The date"))
+        (name->title == "Hours" || name->title == "Minutes" || name->title == "Seconds" || name->title == "The date")) {
+      // The read-out follows the clock, which is not the computer's now.
+      if (const auto at = name->detail.find(" of the computer's clock"); at != std::string::npos)
+        name->detail.replace(at, 24, " of the clock");
       name->detail += " " + clock_note_.toStdString();
+    }
     return name;
   };
   picture1_->on_context_menu = [this](QPoint where) { actions_->show_menu(where); };
