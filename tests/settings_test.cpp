@@ -173,6 +173,31 @@ TEST(RememberedPlaceTest, PutBackOnlyWhereItFits) {
   EXPECT_FALSE(place_on_screens(QRect(0, 0, 1272, 976), {QRect(0, 0, 1024, 768)}, frame));
 }
 
+// Full screen because the command line said so is not kept; once the user
+// leaves it and comes back, it is.
+TEST_F(SettingsTest, PlaceKeeperKeepsWhatTheUserDid) {
+  Settings settings(file, false, said.file);
+  QWidget window;
+  PlaceKeeper keeper(window, settings, true);
+  window.resize(700, 500);
+  window.showFullScreen();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  keeper.keep();
+  EXPECT_FALSE(settings.window_place());  // no normal place yet
+  window.showNormal();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isFullScreen(); }));
+  keeper.keep();
+  ASSERT_TRUE(settings.window_place());
+  const QSize normal = window.size();
+  EXPECT_EQ(settings.window_place()->normal.size(), normal);
+  EXPECT_FALSE(settings.window_place()->full_screen);
+  window.showFullScreen();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window.isFullScreen(); }));
+  keeper.keep();
+  EXPECT_TRUE(settings.window_place()->full_screen);
+  EXPECT_EQ(settings.window_place()->normal.size(), normal);  // the normal place stays
+}
+
 TEST(AutostartTest, EntryStartsThisProgramInClockMode) {
   EXPECT_NE(autostart_entry("pelmora").indexOf("\nExec=pelmora --clock-mode\n"), -1);
   EXPECT_NE(autostart_entry("/opt/my sky/pelmora").indexOf("\nExec=\"/opt/my sky/pelmora\" --clock-mode\n"), -1);
