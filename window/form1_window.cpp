@@ -34,26 +34,30 @@ constexpr QMargins kLikelyFrame(8, 40, 8, 8);
 // touches the button's edges.
 constexpr double kCaptionMarginPixels = 2;
 
-// The button's font: `pixels` (the design's size at the layout's scale),
-// made smaller where the caption would not fit between the button's edges
-// with a margin.
-QFont caption_font(const QPushButton& button, double pixels, double scale, double logical_dpi) {
+QFont button_font(double pixels, double logical_dpi) {
+  QFont font = picture_font();
+  font.setStyleStrategy(QFont::PreferDefault);
+  // In points, which need not be whole as pixels must.
+  font.setPointSizeF(pixels * 72.0 / logical_dpi);
+  return font;
+}
+
+// The font size a caption fits in at most `pixels` (the design's size at
+// the layout's scale): smaller where it would not fit between the
+// button's edges with a margin.
+double caption_pixels(const QPushButton& button, double pixels, double scale, double logical_dpi) {
   QStyleOptionButton option;
   option.initFrom(&button);
   option.text = button.text();
   const QRect contents = button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
   const double room = contents.width() - 2 * kCaptionMarginPixels * scale;
-  QFont font = picture_font();
-  font.setStyleStrategy(QFont::PreferDefault);
   // Glyphs do not grow quite in proportion with the size: a few tries.
   for (int attempt = 0; attempt < 8; ++attempt) {
-    // In points, which need not be whole as pixels must.
-    font.setPointSizeF(pixels * 72.0 / logical_dpi);
-    const double wide = QFontMetricsF(font, &button).horizontalAdvance(button.text());
+    const double wide = QFontMetricsF(button_font(pixels, logical_dpi), &button).horizontalAdvance(button.text());
     if (wide <= room || room <= 0) break;
     pixels *= 0.98 * room / wide;
   }
-  return font;
+  return pixels;
 }
 
 QString to_qstring(std::string_view text) {
@@ -174,8 +178,11 @@ void Form1Window::lay_out() {
 }
 
 void Form1Window::fit_captions() {
-  for (QPushButton* button : {clock_mode_, cmd_exit_})
-    button->setFont(caption_font(*button, layout_.button_font_pixels, layout_.scale, logicalDpiY()));
+  // One size for both, the largest at which both captions fit.
+  double pixels = layout_.button_font_pixels;
+  for (const QPushButton* button : {clock_mode_, cmd_exit_})
+    pixels = caption_pixels(*button, pixels, layout_.scale, logicalDpiY());
+  for (QPushButton* button : {clock_mode_, cmd_exit_}) button->setFont(button_font(pixels, logicalDpiY()));
 }
 
 void Form1Window::resizeEvent(QResizeEvent*) { lay_out(); }

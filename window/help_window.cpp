@@ -68,6 +68,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), text_(new QTextBrowse
   auto* column = new QVBoxLayout(this);
   column->addWidget(text_);
   column->addWidget(buttons);
+  // The text has the keys: arrows, Page Down, Ctrl+End scroll it.
+  text_->setFocus();
 
   QSize size = kRoomySize;
   if (const QScreen* place = parent != nullptr ? parent->screen() : screen())
