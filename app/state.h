@@ -67,11 +67,10 @@ struct FormState {
   Single lunar_angle_exact = 0;
   Integer lunar_angle, lunar_phase;
 
-  // Working values of the chart redraw and its figures.
-  Integer tick_index, tick_x, local_angle, label_ref_angle, label_angle;
-  Integer sun_x, moon_x, moon_y;
-  Integer curve_index, curve_x, curve_angle, curve_angle_prev;
-  Single label_pos = 0, curve_y = 0, curve_y_prev = 0;
+  // Where the chart's read-out and figures stand after the last pass.
+  Integer local_angle;  // the scale's angle at the centre marker, as printed
+  Integer sun_x;        // the sun's centre
+  Integer moon_x, moon_y;
 
   // The date text that the last Form_Load read: a date that differs from it
   // means the day has changed, also when the time of day did not go back.

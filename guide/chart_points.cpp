@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "chart/chart_geometry.h"
+#include "chart/readouts.h"
 #include "chart/star_catalogue.h"
 #include "chart/star_field.h"
 #include "guide/moon_phase.h"
@@ -27,51 +28,18 @@ constexpr int kReach = 3;
 
 double distance(double x1, double y1, double x2, double y2) { return std::hypot(x1 - x2, y1 - y2); }
 
-// A read-out: its cells (row, first and last column), its name and what it
-// means.
-struct Readout {
-  int row, first, last;
-  const char* name;
-  const char* clock_mode;
-  const char* simulation_mode;  // nullptr: the same as in clock mode
-};
-
-constexpr std::array kReadouts = {
-    Readout{1, 2, 36, "The title",
-            "The chart's title: the band of sky along the sun's yearly path, seen from the northern hemisphere.",
-            nullptr},
-    Readout{3, 2, 27, "minutes log in error",
-            "Worked out at each start of the chart: how far the time of day lies into its 32-minute span of the "
-            "turn, halved, in minutes (0 to .5).",
-            nullptr},
-    Readout{4, 134, 145, "Hours", "Hours of the computer's clock.",
-            "Simulated hours: the time runs on four minutes for each degree the chart has turned."},
-    Readout{6, 134, 145, "Minutes", "Minutes of the computer's clock.",
-            "Simulated minutes: four for each degree the chart has turned."},
-    Readout{8, 134, 145, "Seconds", "Seconds of the computer's clock.",
-            "Simulation mode: the chart turns as fast as it can be redrawn, a degree every eight steps."},
-    Readout{42, 4, 22, "lunar", "lunar: the moon's angle on the chart's scale, in degrees (0 to 360).", nullptr},
-    Readout{44, 8, 16, "The chart angle",
-            "The chart angle: the scale's angle at the left edge of the chart, in degrees (1 to 360).", nullptr},
-    Readout{48, 124, 139, "local",
-            "local: the scale's angle at the centre marker, in degrees (the chart angle less 40).", nullptr},
-    Readout{50, 4, 30, "update", "update: whole seconds until the chart's next step, one every 30 seconds.",
-            "cycle: the seconds the last redraw took, to hundredths."},
-    Readout{50, 68, 88, "The date", "The date of the computer's clock: day, month and year.", nullptr},
-    Readout{50, 124, 139, "solar", "solar: the sun's angle on the chart's scale, in degrees, from the day of the year.",
-            nullptr},
-};
-
 std::optional<ChartName> readout_at(const FormState& st, double x, double y) {
   const int row = static_cast<int>(std::floor(y / kCellHeight));
   const int column = static_cast<int>(std::floor(x / kCellWidth));
+  const Readout::Mode hidden = is_true(st.simulation_mode) ? Readout::Mode::clock : Readout::Mode::simulation;
   for (const Readout& readout : kReadouts) {
-    if (readout.row != row || column < readout.first || column > readout.last) continue;
-    const bool simulation = is_true(st.simulation_mode) && readout.simulation_mode != nullptr;
-    const char* title = readout.name;
-    if (simulation && readout.row == 50) title = "cycle";
-    if (simulation && readout.row == 8) title = "simulation";
-    return ChartName{title, simulation ? readout.simulation_mode : readout.clock_mode, true};
+    if (readout.shown_in == hidden || row < readout.first_row || row > readout.last_row ||
+        column < readout.first_column || column > readout.last_column)
+      continue;
+    std::string title(readout.name);
+    if (readout.name == "the number below it") title = "The chart angle";
+    if (readout.name == "title") title = "The title";
+    return ChartName{title, std::string(readout.meaning), true};
   }
   return std::nullopt;
 }
