@@ -28,10 +28,10 @@ constexpr int kReach = 3;
 
 double distance(double x1, double y1, double x2, double y2) { return std::hypot(x1 - x2, y1 - y2); }
 
-std::optional<ChartName> readout_at(const FormState& st, double x, double y) {
+std::optional<ChartName> readout_at(const ChartView& st, double x, double y) {
   const int row = static_cast<int>(std::floor(y / kCellHeight));
   const int column = static_cast<int>(std::floor(x / kCellWidth));
-  const Readout::Mode hidden = is_true(st.simulation_mode) ? Readout::Mode::clock : Readout::Mode::simulation;
+  const Readout::Mode hidden = st.simulation_mode ? Readout::Mode::clock : Readout::Mode::simulation;
   for (const Readout& readout : kReadouts) {
     if (readout.shown_in == hidden || row < readout.first_row || row > readout.last_row ||
         column < readout.first_column || column > readout.last_column)
@@ -47,12 +47,12 @@ std::optional<ChartName> readout_at(const FormState& st, double x, double y) {
 // Calls `visit(const PlacedEntry&)` for every entry of the sectors the
 // picture shows, where the star field drew it.
 template <typename Visit>
-void for_each_drawn_entry(const FormState& st, Visit&& visit) {
+void for_each_drawn_entry(const ChartView& st, Visit&& visit) {
   for_each_star_field_entry(st.shown_chart_angle, st.step_eighth, st.level, visit);
 }
 
 // The nearest star or marker of the star field within reach of the point.
-std::optional<ChartName> entry_at(const FormState& st, double x, double y) {
+std::optional<ChartName> entry_at(const ChartView& st, double x, double y) {
   const int level = st.level.value();
   std::optional<ChartName> nearest;
   double nearest_distance = 0;
@@ -79,7 +79,7 @@ std::optional<ChartName> entry_at(const FormState& st, double x, double y) {
   return nearest;
 }
 
-std::optional<ChartName> figure_at(const FormState& st, double x, double y) {
+std::optional<ChartName> figure_at(const ChartView& st, double x, double y) {
   const int chart_angle = st.shown_chart_angle.value();
   const int level = st.level.value();
   if (st.moon_drawn && angle_in_view(chart_angle, st.lunar_angle.value()) &&
@@ -107,7 +107,7 @@ std::optional<ChartName> figure_at(const FormState& st, double x, double y) {
   return std::nullopt;
 }
 
-std::optional<ChartName> scale_at(const FormState& st, double x, double y) {
+std::optional<ChartName> scale_at(const ChartView& st, double x, double y) {
   const int level = st.level.value();
   // From the long ticks' tops to the labels' feet.
   if (y < level - kLongTick.above || y > level + kLabelBelowBaseline + kCellHeight) return std::nullopt;
@@ -119,7 +119,7 @@ std::optional<ChartName> scale_at(const FormState& st, double x, double y) {
 
 }  // namespace
 
-std::optional<PicturePoint> entry_position(const FormState& st, int label, int place) {
+std::optional<PicturePoint> entry_position(const ChartView& st, int label, int place) {
   std::optional<PicturePoint> found;
   for_each_drawn_entry(st, [&](const PlacedEntry& entry) {
     if (entry.row.label != label || entry.place != place) return;
@@ -133,13 +133,13 @@ std::optional<PicturePoint> entry_position(const FormState& st, int label, int p
   return found;
 }
 
-EquatorDot equator_dot(const FormState& st, int column) {
+EquatorDot equator_dot(const ChartView& st, int column) {
   int angle = st.shown_chart_angle.value() - column;
   if (angle < 1) angle += 360;
   return {equator_dot_x(column, st.grid_offset).value(), equator_y(st.level, angle, st.pi), angle};
 }
 
-std::optional<ChartName> name_at(const FormState& st, double x, double y) {
+std::optional<ChartName> name_at(const ChartView& st, double x, double y) {
   if (x < 0 || y < 0 || x >= kPictureWidth || y >= kPictureHeight) return std::nullopt;
   if (auto readout = readout_at(st, x, y)) return readout;
   if (auto entry = entry_at(st, x, y)) return entry;
