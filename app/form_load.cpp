@@ -32,9 +32,9 @@ void Form1::Form_Load() {
 
   const Single t = clock_.seconds_since_midnight();
   st.time_angle = sng(double(t) / 240);
-  st.log_error = sng((double(st.time_angle) / 8 - Int(double(st.time_angle) / 8)) * 0.5);
+  const Single log_error = sng((double(st.time_angle) / 8 - Int(double(st.time_angle) / 8)) * 0.5);
   st.time_degrees = to_integer(Int(st.time_angle));
-  print_at(Picture1, 2, 3, sng(Int(double(st.log_error) * 100) / 100), "minutes log in error");
+  print_at(Picture1, 2, 3, sng(Int(double(log_error) * 100) / 100), "minutes log in error");
 
   read_load_date();
   place_sun_and_chart();
@@ -66,11 +66,11 @@ void Form1::first_load() {
 void Form1::read_load_date() {
   st.year_text = right_text(clock_.date_text(), 4);
   st.load_date_text = clock_.date_text();
-  st.month_day_text = left_text(st.load_date_text, 5);
-  st.month_text = left_text(st.month_day_text, 2);
-  st.day_text = right_text(st.month_day_text, 2);
-  st.month = to_integer(leading_number(st.month_text));
-  st.day = to_integer(leading_number(st.day_text));
+  const std::string month_day_text = left_text(st.load_date_text, 5);
+  const std::string month_text = left_text(month_day_text, 2);
+  const std::string day_text = right_text(month_day_text, 2);
+  st.month = to_integer(leading_number(month_text));
+  st.day = to_integer(leading_number(day_text));
   compute_calendar();
 }
 
@@ -81,9 +81,9 @@ void Form1::place_sun_and_chart() {
   if (st.days_in_year == 0) raise_division_by_zero();
   // Degrees since the December solstice, one turn a year; the solstice
   // stands at 270.
-  st.solar_angle_exact =
+  const Single solar_angle_exact =
       sng((dbl(day_of_year) + kSolsticeBeforeNewYearDays + kLeapCycleMeanDays) / dbl(st.days_in_year) * 360);
-  st.solar_angle = to_integer(Int(st.solar_angle_exact)) - kSolsticeToScaleDegrees;
+  st.solar_angle = to_integer(Int(solar_angle_exact)) - kSolsticeToScaleDegrees;
   if (st.solar_angle <= 0) st.solar_angle += 360;
   print_at(Picture1, 124, 50, st.solar_angle);
   print_at(Picture1, 134, 50, "solar");
