@@ -4,7 +4,6 @@
 // picture, the clock and the shell.
 #pragma once
 
-#include "chart/star_field.h"
 #include "platform.h"
 #include "state.h"
 
@@ -13,7 +12,7 @@ namespace pelmora {
 class Form1 {
  public:
   Form1(DrawingSurface& picture, Clock& clock, WindowShell& shell);
-  // Its star-field renderer refers to its own state: neither copied nor moved.
+  // One window's routines on one picture, clock and shell: neither copied nor moved.
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
 
@@ -53,7 +52,6 @@ class Form1 {
   DrawingSurface& Picture1;
   Clock& clock_;
   WindowShell& shell_;
-  Module1 module1_;
 };
 
 }  // namespace pelmora

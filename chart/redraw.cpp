@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "chart/chart_geometry.h"
 #include "chart/figure_drawing.h"
+#include "chart/star_field.h"
 
 namespace pelmora {
 
@@ -22,7 +23,7 @@ void Form1::picture1_click() {
   print_at(Picture1, 14, 42, st.lunar_angle, "    ");
 
   draw_equator_curve();
-  module1_.draw_star_field(st.chart_angle, st.step_eighth);
+  Module1{Picture1, st.level}.draw_star_field(st.chart_angle, st.step_eighth);
   show_date();
   print_at(Picture1, 8, 44, st.chart_angle, "    ");
 
