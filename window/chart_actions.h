@@ -20,6 +20,8 @@ struct ChartCommands {
   std::function<bool()> full_screen;
   std::function<QImage()> picture;  // the picture as it is shown
   std::function<void()> quit;       // the window's close request
+  // Runs a command at the window's handler boundary.
+  std::function<void(const std::function<void()>&)> guard;
 };
 
 class ChartActions : public QObject {
