@@ -37,6 +37,26 @@ void for_each_line_pixel(int ax, int ay, int bx, int by, const Visit& visit) {
   }
 }
 
+// A colour a fraction level / (kInkLevels - 1) of the way from back to
+// fore, channel by channel, rounded.
+Colour blend(Colour fore, Colour back, int level) {
+  constexpr int kTop = RasterCanvas::kInkLevels - 1;
+  Colour mixed = 0;
+  for (int shift = 0; shift <= 16; shift += 8) {
+    const int f = static_cast<int>((fore >> shift) & 0xffu), b = static_cast<int>((back >> shift) & 0xffu);
+    mixed |= static_cast<Colour>((b * (kTop - level) + f * level + kTop / 2) / kTop) << shift;
+  }
+  return mixed;
+}
+
+// The shade of a glyph's coverage (0 to 255), rounded.
+std::uint8_t ink_level(std::uint8_t coverage) {
+  return static_cast<std::uint8_t>((coverage * (RasterCanvas::kInkLevels - 1) + 127) / 255);
+}
+
+// Below 1 the picture is drawn at 1.
+double drawing_factor(double factor) { return PixelScale(factor).factor() < 1.0 ? 1.0 : factor; }
+
 }  // namespace
 
 int radius_of(double radius) { return std::min(pixel_of(std::abs(radius)), 4096); }
@@ -48,16 +68,34 @@ std::size_t RasterCanvas::RingKeyHash::operator()(const RingKey& key) const {
 
 RasterCanvas::RasterCanvas(TextRenderer* text_renderer, double scale, Colour background)
     : text_renderer_(text_renderer),
-      scale_(scale),
+      factor_(scale),
+      scale_(drawing_factor(scale)),
       width_(scale_.edge(kPictureWidth)),
       height_(scale_.edge(kPictureHeight)),
+      shown_width_(PixelScale(scale).edge(kPictureWidth)),
+      shown_height_(PixelScale(scale).edge(kPictureHeight)),
       tiles_across_((width_ + kTileWidth - 1) / kTileWidth),
       tiles_down_((height_ + kTileHeight - 1) / kTileHeight),
       pixels_(static_cast<std::size_t>(width_) * height_, colours_.index_of(background)),
       changed_tiles_(static_cast<std::size_t>(tiles_across_) * tiles_down_, 0),
       tile_change_counts_(changed_tiles_.size(), 0),
       drawn_tiles_(changed_tiles_.size(), 0),
-      fill_value_(colours_.index_of(background)) {}
+      fill_value_(colours_.index_of(background)) {
+  if (factor_ < 1.0) {
+    column_taps_ = area_taps(width_, shown_width_, factor_);
+    row_taps_ = area_taps(height_, shown_height_, factor_);
+  }
+}
+
+Colour RasterCanvas::pixel(int x, int y) const {
+  if (column_taps_.empty()) return colours_.colour(pixels_[index(x, y)]);
+  return shown_pixel(x, y) & 0xffffffu;
+}
+
+std::uint32_t RasterCanvas::shown_pixel(int x, int y) const {
+  return area_pixel(pixels_.data(), static_cast<std::size_t>(width_), colours_.opaque_colours().data(),
+                    column_taps_[static_cast<std::size_t>(x)], row_taps_[static_cast<std::size_t>(y)]);
+}
 
 void RasterCanvas::mark_changed(int x, int y) {
   const auto tile = static_cast<std::size_t>(y / kTileHeight) * tiles_across_ + x / kTileWidth;
@@ -143,6 +181,7 @@ void RasterCanvas::fill(Colour colour) {
     // last fill are free again; the indices change, so all of it is shown
     // afresh. (Never for the chart, which paints the palette only.)
     fill_value_ = colours_.keep_only(colour);
+    for (Shades& known : shades_) known.known = false;
     std::fill_n(pixels_.data(), pixels_.size(), fill_value_);
     mark_changed(0, 0, width_ - 1, height_ - 1);
   } else {
@@ -275,11 +314,12 @@ const RasterCanvas::PrintedBlock& RasterCanvas::printed_block(std::string_view t
   block.ink.assign(static_cast<std::size_t>(block.width) * block.height, 0);
   for (int row = 0; ink != nullptr && row < std::min(ink->height, block.height); ++row)
     for (int column = 0; column < ink->width; ++column) {
-      if (ink->ink[static_cast<std::size_t>(row) * ink->width + column] == 0) continue;
+      const std::uint8_t level = ink_level(ink->ink[static_cast<std::size_t>(row) * ink->width + column]);
+      if (level == 0) continue;
       if (column < block.width) {
-        block.ink[static_cast<std::size_t>(row) * block.width + column] = 1;
+        block.ink[static_cast<std::size_t>(row) * block.width + column] = level;
       } else if (scale_.is_one()) {
-        block.overhang.emplace_back(column, row);
+        block.overhang.push_back({column, row, level});
       }
     }
   return printed_blocks_.emplace(std::string(text), std::move(block)).first->second;
@@ -310,12 +350,9 @@ void RasterCanvas::text_at(int left, int top, std::string_view text, Colour fore
   const PrintedBlock& block = printed_block(text);
   const int columns = scale_.edge(left + block.cells_width) - device_left;
   const int rows = device_bottom - device_top;
-  const std::uint8_t ink_value = colours_.index_of(fore), cell_value = colours_.index_of(back);
-  // Ink bytes are 0 or 1: the pixel is picked by a mask, which vectorises.
-  const std::uint8_t ink_bits = ink_value ^ cell_value;
-  const auto pixel_of_ink = [&](std::uint8_t ink) {
-    return static_cast<std::uint8_t>(cell_value ^ (ink_bits & (0u - ink)));
-  };
+  // All the shades are in the table before a pixel changes.
+  const std::array<std::uint8_t, kInkLevels>& shade = shades(fore, back).values;
+  const auto pixel_of_ink = [&shade](std::uint8_t level) { return shade[level]; };
   // Copy the block row by row, only where it differs from the picture.
   const int first = x1, last = std::min(device_left + columns, width_) - 1;
   for (int row = 0; row < rows && first <= last; ++row) {
@@ -330,11 +367,11 @@ void RasterCanvas::text_at(int left, int top, std::string_view text, Colour fore
     for (int i = 0; i < count; ++i) target[i] = pixel_of_ink(source[i]);
     mark_changed(first, py, last, py);
   }
-  for (const auto& [column, row] : block.overhang) plot(left + column, top + row, ink_value);
+  for (const auto& [column, row, level] : block.overhang) plot(left + column, top + row, shade[level]);
 
   // The memo covers the cells and any ink beyond them.
   int right = device_left + columns - 1;
-  for (const auto& [column, row] : block.overhang) right = std::max(right, left + column);
+  for (const auto& [column, row, level] : block.overhang) right = std::max(right, left + column);
   memo.place = place;
   memo.right = std::min(right, width_ - 1);
   memo.fore = fore;
@@ -352,16 +389,45 @@ RasterCanvas::TextReach RasterCanvas::text_reach(std::string_view text) {
   }
   const PrintedBlock& block = printed_block(text);
   TextReach reach{block.width, block.width};
-  for (const auto& [column, row] : block.overhang) reach.ink = std::max(reach.ink, column + 1);
+  for (const auto& [column, row, level] : block.overhang) reach.ink = std::max(reach.ink, column + 1);
   return reach;
 }
 
+const RasterCanvas::Shades& RasterCanvas::shades(Colour fore, Colour back) {
+  fore &= 0xffffffu, back &= 0xffffffu;
+  Shades& known = shades_[((fore * 0x9e3779b1u) ^ back) * 0x85ebca6bu >> 28];
+  if (known.known && known.fore == fore && known.back == back) return known;
+  Shades fresh{fore, back, true, {}};
+  for (int level = 0; level < kInkLevels; ++level)
+    fresh.values[static_cast<std::size_t>(level)] = colours_.index_of(blend(fore, back, level));
+  known = fresh;
+  return known;
+}
+
 void RasterCanvas::copy_rgb32(const PixelRect& area, std::uint32_t* target, std::size_t stride) const {
+  if (!column_taps_.empty()) {
+    for (int y = 0; y < area.height; ++y, target += stride)
+      for (int x = 0; x < area.width; ++x) target[x] = shown_pixel(area.x + x, area.y + y);
+    return;
+  }
   const auto& colours = colours_.opaque_colours();
   for (int y = 0; y < area.height; ++y, target += stride) {
     const std::uint8_t* source = pixels_.data() + index(area.x, area.y + y);
     for (int x = 0; x < area.width; ++x) target[x] = colours[source[x]];
   }
+}
+
+PixelRect RasterCanvas::shown_area(int left, int top, int right, int bottom) const {
+  if (column_taps_.empty()) return {left, top, right - left, bottom - top};
+  // The shown pixels whose footprints reach into the drawn area.
+  const auto first = [this](int drawn, int shown) {
+    return std::clamp(static_cast<int>(std::floor(drawn * factor_ - kEdgeSlack)), 0, shown);
+  };
+  const auto end = [this](int drawn, int shown) {
+    return std::clamp(static_cast<int>(std::ceil(drawn * factor_ + kEdgeSlack)), 0, shown);
+  };
+  const int x = first(left, shown_width_), y = first(top, shown_height_);
+  return {x, y, end(right, shown_width_) - x, end(bottom, shown_height_) - y};
 }
 
 std::vector<PixelRect> RasterCanvas::take_changed_areas() {
@@ -378,7 +444,7 @@ std::vector<PixelRect> RasterCanvas::take_changed_areas() {
       const int start = tx;
       while (tx < tiles_across_ && row[tx] != 0) row[tx++] = 0;
       const int x = start * kTileWidth, y = ty * kTileHeight;
-      areas.push_back({x, y, std::min(tx * kTileWidth, width_) - x, std::min(y + kTileHeight, height_) - y});
+      areas.push_back(shown_area(x, y, std::min(tx * kTileWidth, width_), std::min(y + kTileHeight, height_)));
     }
   }
   any_changed_ = false;

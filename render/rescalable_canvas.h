@@ -22,7 +22,7 @@ class RescalableCanvas : public PixelCanvas {
 
   // Draws the picture afresh at another scale (kMinScale to kMaxScale).
   void rescale(double scale);
-  double scale() const { return raster_->scale().factor(); }
+  double scale() const { return raster_->factor(); }
 
   RasterCanvas& raster() { return *raster_; }
   const RasterCanvas& raster() const { return *raster_; }
