@@ -74,6 +74,7 @@ RasterCanvas::RasterCanvas(TextRenderer* text_renderer, double scale, Colour bac
       height_(scale_.edge(kPictureHeight)),
       shown_width_(PixelScale(scale).edge(kPictureWidth)),
       shown_height_(PixelScale(scale).edge(kPictureHeight)),
+      shown_scale_(scale),
       tiles_across_((width_ + kTileWidth - 1) / kTileWidth),
       tiles_down_((height_ + kTileHeight - 1) / kTileHeight),
       pixels_(static_cast<std::size_t>(width_) * height_, colours_.index_of(background)),
@@ -84,6 +85,9 @@ RasterCanvas::RasterCanvas(TextRenderer* text_renderer, double scale, Colour bac
   if (factor_ < 1.0) {
     column_taps_ = area_taps(width_, shown_width_, factor_);
     row_taps_ = area_taps(height_, shown_height_, factor_);
+    const auto shown = static_cast<std::size_t>(shown_width_) * shown_height_;
+    shown_texts_.assign(shown, 0);
+    text_shown_.assign(shown, 0);
   }
 }
 
@@ -93,6 +97,8 @@ Colour RasterCanvas::pixel(int x, int y) const {
 }
 
 std::uint32_t RasterCanvas::shown_pixel(int x, int y) const {
+  const auto i = static_cast<std::size_t>(y) * shown_width_ + x;
+  if (text_shown_[i] != 0) return colours_.opaque_colours()[shown_texts_[i]];
   return area_pixel(pixels_.data(), static_cast<std::size_t>(width_), colours_.opaque_colours().data(),
                     column_taps_[static_cast<std::size_t>(x)], row_taps_[static_cast<std::size_t>(y)]);
 }
@@ -188,6 +194,10 @@ void RasterCanvas::fill(Colour colour) {
     fill_value_ = colours_.index_of(colour);
     rectangle(0, 0, width_ - 1, height_ - 1, fill_value_);
   }
+  if (std::find(text_shown_.begin(), text_shown_.end(), 1) != text_shown_.end()) {
+    std::fill(text_shown_.begin(), text_shown_.end(), 0);
+    mark_changed(0, 0, width_ - 1, height_ - 1);
+  }
   std::fill(drawn_tiles_.begin(), drawn_tiles_.end(), 0);
 }
 
@@ -215,6 +225,13 @@ void RasterCanvas::line_at(int ax, int ay, int bx, int by, Colour colour) {
       return;
   }
   if (!scale_.is_one()) return scaled_line(ax, ay, bx, by, value);
+  if (!text_shown_.empty()) {
+    if (ax == bx || ay == by) {
+      uncover(std::min(ax, bx), std::min(ay, by), std::max(ax, bx), std::max(ay, by));
+    } else {
+      for_each_line_pixel(ax, ay, bx, by, [this](int x, int y) { uncover(x, y, x, y); });
+    }
+  }
   // Both end points are drawn.
   if (ay == by) return horizontal(std::min(ax, bx), std::max(ax, bx), ay, value);
   if (ax == bx) return vertical(ax, std::min(ay, by), std::max(ay, by), value);
@@ -259,7 +276,10 @@ void RasterCanvas::circle_at(int cx, int cy, int r, Colour colour) {
       return;
   }
   if (!scale_.is_one()) return scaled_circle(cx, cy, r, value);
-  for (const auto& [dx, dy] : circle_outline(r)) plot(cx + dx, cy + dy, value);
+  for (const auto& [dx, dy] : circle_outline(r)) {
+    if (!text_shown_.empty()) uncover(cx + dx, cy + dy, cx + dx, cy + dy);
+    plot(cx + dx, cy + dy, value);
+  }
 }
 
 void RasterCanvas::scaled_line(int ax, int ay, int bx, int by, std::uint8_t value) {
@@ -299,18 +319,19 @@ void RasterCanvas::scaled_circle(int cx, int cy, int radius, std::uint8_t value)
     horizontal(place.origin_x + span.x1, place.origin_x + span.x2, place.origin_y + span.dy, value);
 }
 
-const RasterCanvas::PrintedBlock& RasterCanvas::printed_block(std::string_view text) {
-  if (printed_blocks_.size() >= kPrintedBlockLimit) printed_blocks_.clear();
-  if (const auto found = printed_blocks_.find(text); found != printed_blocks_.end()) return found->second;
+const RasterCanvas::PrintedBlock& RasterCanvas::printed_block(std::string_view text, const PixelScale& scale,
+                                                              PrintedBlocks& blocks) {
+  if (blocks.size() >= kPrintedBlockLimit) blocks.clear();
+  if (const auto found = blocks.find(text); found != blocks.end()) return found->second;
 
-  const double s = scale_.factor();
+  const double s = scale.factor();
   const std::optional<TextInk> rendered =
       text_renderer_ != nullptr ? std::optional(text_renderer_->render(text, s)) : std::nullopt;
   const TextInk* ink = rendered ? &*rendered : nullptr;
   PrintedBlock block;
   block.cells_width = std::max(static_cast<int>(text.size()) * kCellWidth, ink != nullptr ? ink->cells_width : 0);
-  block.width = scale_.is_one() ? block.cells_width : static_cast<int>(std::floor(block.cells_width * s)) + 1;
-  block.height = scale_.is_one() ? kCellHeight : static_cast<int>(std::floor(kCellHeight * s)) + 1;
+  block.width = scale.is_one() ? block.cells_width : static_cast<int>(std::floor(block.cells_width * s)) + 1;
+  block.height = scale.is_one() ? kCellHeight : static_cast<int>(std::floor(kCellHeight * s)) + 1;
   block.ink.assign(static_cast<std::size_t>(block.width) * block.height, 0);
   for (int row = 0; ink != nullptr && row < std::min(ink->height, block.height); ++row)
     for (int column = 0; column < ink->width; ++column) {
@@ -318,11 +339,11 @@ const RasterCanvas::PrintedBlock& RasterCanvas::printed_block(std::string_view t
       if (level == 0) continue;
       if (column < block.width) {
         block.ink[static_cast<std::size_t>(row) * block.width + column] = level;
-      } else if (scale_.is_one()) {
+      } else if (scale.is_one()) {
         block.overhang.push_back({column, row, level});
       }
     }
-  return printed_blocks_.emplace(std::string(text), std::move(block)).first->second;
+  return blocks.emplace(std::string(text), std::move(block)).first->second;
 }
 
 void RasterCanvas::text(double x, double y, std::string_view text, Colour fore, Colour back) {
@@ -347,7 +368,7 @@ void RasterCanvas::text_at(int left, int top, std::string_view text, Colour fore
       memo.tile_changes == tile_changes(x1, y1, memo.right, y2))
     return;
 
-  const PrintedBlock& block = printed_block(text);
+  const PrintedBlock& block = printed_block(text, scale_, printed_blocks_);
   const int columns = scale_.edge(left + block.cells_width) - device_left;
   const int rows = device_bottom - device_top;
   // All the shades are in the table before a pixel changes.
@@ -368,6 +389,7 @@ void RasterCanvas::text_at(int left, int top, std::string_view text, Colour fore
     mark_changed(first, py, last, py);
   }
   for (const auto& [column, row, level] : block.overhang) plot(left + column, top + row, shade[level]);
+  if (!text_shown_.empty()) print_shown(left, top, text, shade);
 
   // The memo covers the cells and any ink beyond them.
   int right = device_left + columns - 1;
@@ -387,10 +409,41 @@ RasterCanvas::TextReach RasterCanvas::text_reach(std::string_view text) {
     const int cells = std::max(least, text_renderer_ != nullptr ? text_renderer_->cells_width(text) : 0);
     return {cells, cells};
   }
-  const PrintedBlock& block = printed_block(text);
+  const PrintedBlock& block = printed_block(text, scale_, printed_blocks_);
   TextReach reach{block.width, block.width};
   for (const auto& [column, row, level] : block.overhang) reach.ink = std::max(reach.ink, column + 1);
   return reach;
+}
+
+void RasterCanvas::print_shown(int left, int top, std::string_view text,
+                               const std::array<std::uint8_t, kInkLevels>& shade) {
+  const PrintedBlock& block = printed_block(text, shown_scale_, shown_blocks_);
+  const int x0 = shown_scale_.edge(left), y0 = shown_scale_.edge(top);
+  const int x1 = std::min(shown_scale_.edge(left + block.cells_width), shown_width_);
+  const int y1 = std::min(shown_scale_.edge(top + kCellHeight), shown_height_);
+  for (int y = std::max(y0, 0); y < y1; ++y)
+    for (int x = std::max(x0, 0); x < x1; ++x) {
+      const auto i = static_cast<std::size_t>(y) * shown_width_ + x;
+      shown_texts_[i] = shade[block.ink[static_cast<std::size_t>(y - y0) * block.width + (x - x0)]];
+      text_shown_[i] = 1;
+    }
+}
+
+void RasterCanvas::uncover(int x1, int y1, int x2, int y2) {
+  x1 = std::max(x1, 0), y1 = std::max(y1, 0);
+  x2 = std::min(x2, width_ - 1), y2 = std::min(y2, height_ - 1);
+  if (x1 > x2 || y1 > y2) return;
+  const PixelRect area = shown_area(x1, y1, x2 + 1, y2 + 1);
+  bool any = false;
+  for (int y = area.y; y < area.y + area.height; ++y) {
+    std::uint8_t* row = &text_shown_[static_cast<std::size_t>(y) * shown_width_];
+    for (int x = area.x; x < area.x + area.width; ++x) {
+      any = any || row[x] != 0;
+      row[x] = 0;
+    }
+  }
+  // The text there shows otherwise now, and is printed again in full.
+  if (any) mark_changed(x1, y1, x2, y2);
 }
 
 const RasterCanvas::Shades& RasterCanvas::shades(Colour fore, Colour back) {

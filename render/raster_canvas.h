@@ -3,9 +3,11 @@
 // rasteriser (lines, circle outlines) and a text blitter, with a record of
 // the screen areas whose pixels really changed. At scale 1 lines and
 // circles are one pixel wide; above 1 every figure lands where
-// pixel_scale.h says. Below 1 the picture is drawn at 1 and shown through
-// an area filter (area_filter.h): a one-pixel figure cannot be drawn
-// thinner than a pixel without losing parts of it. Texts are smooth at
+// pixel_scale.h says. Below 1 the picture is drawn at 1 and its figures
+// are shown through an area filter (area_filter.h): a one-pixel figure
+// cannot be drawn thinner than a pixel without losing parts of it. Texts
+// there are set at their own size on the shown pixels of their cells,
+// which read as the text until a figure is drawn across them. Texts are smooth at
 // every scale: their glyphs' coverage, in kInkLevels steps, blends the ink
 // with the cells' own colour, never with what was under them, so that a
 // print's pixels still depend on the print alone.
@@ -153,7 +155,12 @@ class RasterCanvas final : public PixelCanvas {
 
   std::size_t index(int x, int y) const { return static_cast<std::size_t>(y) * width_ + x; }
   std::uint64_t tile_changes(int x1, int y1, int x2, int y2) const;
-  const PrintedBlock& printed_block(std::string_view text);
+  using PrintedBlocks = std::unordered_map<std::string, PrintedBlock, TextHash, std::equal_to<>>;
+  const PrintedBlock& printed_block(std::string_view text, const PixelScale& scale, PrintedBlocks& blocks);
+  // Below 1: a text at the shown scale on the shown pixels of its cells,
+  // and a drawn area's shown pixels given back to the figures.
+  void print_shown(int left, int top, std::string_view text, const std::array<std::uint8_t, kInkLevels>& shade);
+  void uncover(int x1, int y1, int x2, int y2);
   const Shades& shades(Colour fore, Colour back);
   std::uint32_t shown_pixel(int x, int y) const;
   // A drawn area, [left, right) by [top, bottom), as the shown pixels it
@@ -181,13 +188,18 @@ class RasterCanvas final : public PixelCanvas {
   PixelScale scale_;
   int width_, height_;  // as drawn
   int shown_width_, shown_height_;
-  // Below scale 1: the drawn pixels under each shown column and row.
+  // Below scale 1: the drawn pixels under each shown column and row; the
+  // texts at the shown scale, and which shown pixels show them (1) rather
+  // than the filtered figures (0).
+  PixelScale shown_scale_;
   std::vector<AreaTaps> column_taps_, row_taps_;
+  PrintedBlocks shown_blocks_;
+  std::vector<std::uint8_t> shown_texts_, text_shown_;
   // The shades last used, by a hash of their colours; forgotten when the
   // colour table starts afresh.
   std::array<Shades, 16> shades_;
   int tiles_across_, tiles_down_;
-  std::unordered_map<std::string, PrintedBlock, TextHash, std::equal_to<>> printed_blocks_;
+  PrintedBlocks printed_blocks_;
   std::unordered_map<int, std::vector<std::pair<int, int>>> circle_outlines_;
   // Scaled rings by radius and the fractions of their centre.
   struct RingKey {

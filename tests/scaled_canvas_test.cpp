@@ -172,9 +172,10 @@ TEST(ScaledCanvasTest, TextPaintsItsScaledCellsInTheFontAtTheScaledSize) {
   }
 }
 
-// Below 1 every shown pixel is the mean of the pixels at 1 under it,
-// weighted by how much of each it covers: a one-pixel line keeps its weight
-// wherever it falls, and a uniform area its exact colour.
+// Below 1 every shown pixel of the figures is the mean of the pixels at 1
+// under it, weighted by how much of each it covers: a one-pixel line keeps
+// its weight wherever it falls, and a uniform area its exact colour. Texts
+// are set at their own size, until a figure crosses them.
 TEST(ScaledCanvasTest, BelowOneThePictureAtOneIsShownThroughAnAreaFilter) {
   FontTextRenderer renderer;
   for (const double s : {0.5, 0.6, 0.75, 0.9}) {
@@ -188,7 +189,8 @@ TEST(ScaledCanvasTest, BelowOneThePictureAtOneIsShownThroughAnAreaFilter) {
     }
     ASSERT_EQ(shown.width(), PixelScale(s).edge(kPictureWidth)) << s;
     ASSERT_EQ(shown.height(), PixelScale(s).edge(kPictureHeight)) << s;
-    for (int y = 0; y < shown.height(); ++y)
+    // Below the text, which is set at its own size.
+    for (int y = static_cast<int>(40 * s); y < shown.height(); ++y)
       for (int x = 0; x < shown.width(); ++x) {
         // The footprint [x / s, (x + 1) / s) by the same down, at 1.
         double sum[3] = {0, 0, 0}, area = 0;
@@ -203,6 +205,22 @@ TEST(ScaledCanvasTest, BelowOneThePictureAtOneIsShownThroughAnAreaFilter) {
         for (int c = 0; c < 3; ++c)
           ASSERT_NEAR((shown.pixel(x, y) >> (8 * c)) & 0xffu, sum[c] / area, 1.5) << s << " at " << x << "," << y;
       }
+    // The text's cells read as the text set at its own size, as on a
+    // picture of it alone; a line across them shows through until the text
+    // is printed again.
+    RasterCanvas alone(&renderer, s);
+    alone.text(16, 16, "kelvarin chart northern hemisphere", 0xff00ff, 0);
+    const auto same_top = [&] {
+      for (int y = 0; y < static_cast<int>(40 * s); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+          if (shown.pixel(x, y) != alone.pixel(x, y)) return false;
+      return true;
+    };
+    EXPECT_TRUE(same_top()) << s;
+    shown.line(20, 24, 200, 24, 0x00ff00);
+    EXPECT_NE(shown.pixel(PixelScale(s).edge(100), PixelScale(s).edge(24)) & 0x00ff00u, 0u) << s;
+    shown.text(16, 16, "kelvarin chart northern hemisphere", 0xff00ff, 0);
+    EXPECT_TRUE(same_top()) << s;
     // A tick keeps its weight: its column sums to s times its length.
     int red = 0;
     for (int y = static_cast<int>(446 * s) - 1; y <= static_cast<int>(460 * s) + 1; ++y)
