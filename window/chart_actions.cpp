@@ -29,6 +29,10 @@ ChartActions::ChartActions(QWidget* window, ChartCommands commands)
   quit = add(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { commands_.quit(); });
 }
 
+QString picture_file_name(const QDateTime& moment) {
+  return QStringLiteral("pelmora-%1.png").arg(moment.toString(QStringLiteral("yyyy-MM-dd-HHmm")));
+}
+
 QAction* ChartActions::add(const QString& text, const QKeySequence& key, std::function<void()> run) {
   auto* action = new QAction(text, this);
   if (!key.isEmpty()) action->setShortcut(key);
@@ -64,9 +68,9 @@ void ChartActions::show_menu(const QPoint& global_position) {
 void ChartActions::save() {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   if (!QDir(folder).exists()) folder = QDir::homePath();
-  const QString name =
-      QFileDialog::getSaveFileName(window_, QStringLiteral("Save picture"), folder + QStringLiteral("/sky.png"),
-                                   QStringLiteral("PNG pictures (*.png)"));
+  const QString name = QFileDialog::getSaveFileName(window_, QStringLiteral("Save picture"),
+                                                    folder + '/' + picture_file_name(commands_.moment()),
+                                                    QStringLiteral("PNG pictures (*.png)"));
   if (name.isEmpty()) return;
   // Written beside the file and put in its place only when complete.
   QSaveFile file(name);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAction>
+#include <QDateTime>
 #include <QImage>
 #include <QMenu>
 #include <QObject>
@@ -18,9 +19,14 @@ struct ChartCommands {
   std::function<bool()> in_clock_mode;  // for the mode's check mark
   std::function<void()> toggle_full_screen;
   std::function<bool()> full_screen;
-  std::function<QImage()> picture;  // the picture as it is shown
-  std::function<void()> quit;       // the window's close request
+  std::function<QImage()> picture;    // the picture as it is shown
+  std::function<QDateTime()> moment;  // the date and time the chart shows
+  std::function<void()> quit;         // the window's close request
 };
+
+// The name Save picture proposes: the chart's moment, to the minute
+// ("pelmora-2026-12-07-0600.png").
+QString picture_file_name(const QDateTime& moment);
 
 class ChartActions : public QObject {
  public:
