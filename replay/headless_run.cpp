@@ -14,6 +14,9 @@
 #include "command_line/values.h"
 #include "render/canvas_image.h"
 #include "render/font_text_renderer.h"
+#include "render/picture_format.h"
+#include "render/rescalable_canvas.h"
+#include "render/vector_picture.h"
 #include "replay/interruption.h"
 #include "replay/output_file.h"
 #include "replay/replay.h"
@@ -101,6 +104,16 @@ std::optional<QByteArray> png_of(const RasterCanvas& canvas) {
   return bytes;
 }
 
+std::optional<QByteArray> vector_of(PictureFormat format, RescalableCanvas& canvas, TextRenderer& text_renderer,
+                                    double scale) {
+  const VectorFigures figures = visible_figures(canvas.record(), text_renderer);
+  return format == PictureFormat::svg ? svg_of(figures, scale) : pdf_of(figures, scale);
+}
+
+const char* format_name(PictureFormat format) {
+  return format == PictureFormat::png ? "PNG" : format == PictureFormat::svg ? "SVG" : "PDF";
+}
+
 // The outputs, checked before anything runs; the reason when one of them
 // cannot be written.
 std::optional<std::string> check_outputs(const Options& options, std::optional<OutputTarget>& trace,
@@ -111,6 +124,8 @@ std::optional<std::string> check_outputs(const Options& options, std::optional<O
     trace = std::get<OutputTarget>(checked);
   }
   if (options.snapshot_file) {
+    if (*options.snapshot_file != "-" && !picture_format_of(*options.snapshot_file))
+      return "the snapshot " + quoted_argument(*options.snapshot_file) + " must end in .png, .svg or .pdf";
     auto checked = check_output(*options.snapshot_file, "snapshot", false);
     if (auto* problem = std::get_if<std::string>(&checked)) return *problem;
     snapshot = std::get<OutputTarget>(checked);
@@ -152,13 +167,23 @@ int run_headless(const Options& options, char* program) {
   std::optional<QuietToolkit> toolkit;
   std::optional<FontTextRenderer> text_renderer;
   std::optional<RasterCanvas> canvas;
+  // A vector snapshot is drawn from the record of the figures.
+  std::optional<RescalableCanvas> recorded;
+  const PictureFormat format = options.snapshot_file
+                                   ? picture_format_of(*options.snapshot_file).value_or(PictureFormat::png)
+                                   : PictureFormat::png;
   if (snapshot_target) {
     toolkit.emplace(program);
     text_renderer.emplace();
-    canvas.emplace(&*text_renderer, options.scale);
+    if (format == PictureFormat::png) {
+      canvas.emplace(&*text_renderer, options.scale);
+    } else {
+      recorded.emplace(&*text_renderer);
+    }
   }
 
-  Picture picture(canvas ? &*canvas : nullptr, writer ? &*writer : nullptr);
+  PixelCanvas* drawn_on = canvas ? static_cast<PixelCanvas*>(&*canvas) : recorded ? &*recorded : nullptr;
+  Picture picture(drawn_on, writer ? &*writer : nullptr);
   Replay replay(picture, start, writer ? &*writer : nullptr);
   // A stream or standard output is read as it comes: handed over after
   // each handler. A file is written a buffer at a time; a failure still
@@ -180,13 +205,13 @@ int run_headless(const Options& options, char* program) {
 
   std::optional<OutputFile> snapshot_file;
   if (snapshot_target && status == 0) {
-    const auto png = png_of(*canvas);
-    if (!png) return fail(kExitFailed, "cannot encode the snapshot as PNG");
+    const auto bytes = canvas ? png_of(*canvas) : vector_of(format, *recorded, *text_renderer, options.scale);
+    if (!bytes) return fail(kExitFailed, std::string("cannot encode the snapshot as ") + format_name(format));
     auto opened = OutputFile::open(*snapshot_target);
     if (auto* problem = std::get_if<std::string>(&opened)) return fail(kExitFailed, *problem);
     snapshot_file.emplace(std::move(std::get<OutputFile>(opened)));
-    if (std::fwrite(png->constData(), 1, static_cast<std::size_t>(png->size()), snapshot_file->stream()) !=
-        static_cast<std::size_t>(png->size())) {
+    if (std::fwrite(bytes->constData(), 1, static_cast<std::size_t>(bytes->size()), snapshot_file->stream()) !=
+        static_cast<std::size_t>(bytes->size())) {
       const int error = errno;
       return fail(kExitFailed, write_problem(*snapshot_target, system_reason(error)));
     }

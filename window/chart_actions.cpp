@@ -1,6 +1,7 @@
 #include "window/chart_actions.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
@@ -8,7 +9,10 @@
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <algorithm>
+#include <variant>
 
+#include "render/picture_format.h"
 #include "window/help_window.h"
 
 namespace pelmora {
@@ -61,22 +65,56 @@ void ChartActions::show_menu(const QPoint& global_position) {
   menu_->popup(global_position);
 }
 
+namespace {
+
+// The picture in a format, as the bytes of its file; the reason when it
+// cannot be encoded.
+std::variant<QByteArray, QString> encoded(PictureFormat format, const ChartCommands& commands) {
+  std::optional<QByteArray> bytes;
+  if (format == PictureFormat::png) {
+    bytes.emplace();
+    QBuffer buffer(&*bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(commands.picture())) return writer.errorString();
+  } else {
+    const VectorFigures figures = commands.figures();
+    bytes = format == PictureFormat::svg ? svg_of(figures) : pdf_of(figures);
+  }
+  if (!bytes) return QStringLiteral("the picture could not be drawn in that format");
+  return *bytes;
+}
+
+}  // namespace
+
 void ChartActions::save() {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   if (!QDir(folder).exists()) folder = QDir::homePath();
-  const QString name =
-      QFileDialog::getSaveFileName(window_, QStringLiteral("Save picture"), folder + QStringLiteral("/sky.png"),
-                                   QStringLiteral("PNG pictures (*.png)"));
+  // The filters in the order of PictureFormat.
+  const QStringList filters = {QStringLiteral("PNG pictures (*.png)"), QStringLiteral("SVG drawings (*.svg)"),
+                               QStringLiteral("PDF documents (*.pdf)")};
+  QString filter = filters.front();
+  QString name = QFileDialog::getSaveFileName(window_, QStringLiteral("Save picture"),
+                                              folder + QStringLiteral("/sky.png"), filters.join(";;"), &filter);
   if (name.isEmpty()) return;
+  // A name with none of the formats' extensions takes the chosen filter's.
+  std::optional<PictureFormat> format = picture_format_of(name.toStdString());
+  if (!format) {
+    format = static_cast<PictureFormat>(std::max<qsizetype>(filters.indexOf(filter), 0));
+    name += QStringLiteral(".") + QStringLiteral("png svg pdf").split(' ')[static_cast<int>(*format)];
+  }
+  auto bytes = encoded(*format, commands_);
   // Written beside the file and put in its place only when complete.
   QSaveFile file(name);
   QString problem;
-  if (!file.open(QIODevice::WriteOnly)) {
+  if (auto* reason = std::get_if<QString>(&bytes)) {
+    problem = *reason;
+  } else if (!file.open(QIODevice::WriteOnly)) {
     problem = file.errorString();
   } else {
-    QImageWriter writer(&file, "png");
-    if (!writer.write(commands_.picture())) {
-      problem = writer.errorString();
+    const QByteArray& data = std::get<QByteArray>(bytes);
+    if (file.write(data) != data.size()) {
+      problem = file.errorString();
       file.cancelWriting();
     } else if (!file.commit()) {
       problem = file.errorString();

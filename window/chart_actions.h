@@ -10,6 +10,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "render/vector_picture.h"
+
 namespace pelmora {
 
 // What the actions do, supplied by the window.
@@ -18,8 +20,9 @@ struct ChartCommands {
   std::function<bool()> in_clock_mode;  // for the mode's check mark
   std::function<void()> toggle_full_screen;
   std::function<bool()> full_screen;
-  std::function<QImage()> picture;  // the picture as it is shown
-  std::function<void()> quit;       // the window's close request
+  std::function<QImage()> picture;         // the picture as it is shown
+  std::function<VectorFigures()> figures;  // the same as figures, for the vector formats
+  std::function<void()> quit;              // the window's close request
 };
 
 class ChartActions : public QObject {

@@ -63,6 +63,7 @@ Form1Window::Form1Window(Clock& clock)
                                      .toggle_full_screen = [this] { toggle_full_screen(); },
                                      .full_screen = [this] { return isFullScreen(); },
                                      .picture = [this] { return picture1_->picture(); },
+                                     .figures = [this] { return picture1_->figures(); },
                                      .quit = [this] { close(); }});
   picture1_->name_at = [this](QPointF point) { return name_at(form_.state(), point.x(), point.y()); };
   picture1_->on_context_menu = [this](QPoint where) { actions_->show_menu(where); };
