@@ -37,9 +37,11 @@ struct VectorFigures {
 };
 
 // The record's figures that show in the picture, in its order. A figure
-// shows when it is the last to paint one of its pixels and changes that
+// stays when it is the last to paint one of its pixels and changes that
 // pixel: a figure painted over whole by later ones, or one in the colour
-// already under it, is left out. `cells_width` measures a text's cells.
+// already under it, is left out. Painted on the raster canvas at scale 1,
+// the figures kept give the picture the record gives, pixel for pixel.
+// The text renderer lays out the texts' ink as the canvas prints it.
 VectorFigures visible_figures(FigureRecord& record, TextRenderer& text_renderer);
 
 // Paints the figures at the picture's size in picture pixels, on the

@@ -90,9 +90,10 @@ std::variant<QByteArray, QString> encoded(PictureFormat format, const ChartComma
 void ChartActions::save() {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   if (!QDir(folder).exists()) folder = QDir::homePath();
-  // The filters in the order of PictureFormat.
+  // The filters and their extensions in the order of PictureFormat.
   const QStringList filters = {QStringLiteral("PNG pictures (*.png)"), QStringLiteral("SVG drawings (*.svg)"),
                                QStringLiteral("PDF documents (*.pdf)")};
+  const QStringList extensions = {QStringLiteral(".png"), QStringLiteral(".svg"), QStringLiteral(".pdf")};
   QString filter = filters.front();
   QString name = QFileDialog::getSaveFileName(window_, QStringLiteral("Save picture"),
                                               folder + QStringLiteral("/sky.png"), filters.join(";;"), &filter);
@@ -101,7 +102,7 @@ void ChartActions::save() {
   std::optional<PictureFormat> format = picture_format_of(name.toStdString());
   if (!format) {
     format = static_cast<PictureFormat>(std::max<qsizetype>(filters.indexOf(filter), 0));
-    name += QStringLiteral(".") + QStringLiteral("png svg pdf").split(' ')[static_cast<int>(*format)];
+    name += extensions[static_cast<int>(*format)];
   }
   auto bytes = encoded(*format, commands_);
   // Written beside the file and put in its place only when complete.
