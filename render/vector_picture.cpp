@@ -7,6 +7,7 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cstdlib>
+#include <tuple>
 #include <unordered_map>
 
 #include "render/font_text_renderer.h"
@@ -38,12 +39,24 @@ class Collector final : public PixelCanvas {
   std::vector<VectorFigure>& figures_;
 };
 
+// What a pixel shows, as far as telling pixels apart goes: a colour, or a
+// text's ink of some strength over its cells' colour. Equal shades are equal
+// pixels; a shade of whole ink is taken for other than its colour, which
+// only keeps a figure more.
+using Shade = std::uint64_t;
+// Overhanging ink stands on no cells of its own.
+constexpr Colour kNoCells = 0x1000000;
+Shade plain(Colour colour) { return colour; }
+Shade inked(Colour fore, Colour back, std::uint8_t ink) {
+  return ink == 0 ? plain(back) : Shade{ink} << 48 | Shade{back} << 24 | fore;
+}
+
 // A text's pixels at scale 1, as the raster canvas prints them: its cells,
-// ink or not, and the ink that overhangs them.
+// inked or not, and the ink that overhangs them.
 struct TextPixels {
   int cells = 0;
-  std::vector<std::uint8_t> ink;  // cells by kCellHeight, row by row
-  std::vector<std::pair<int, int>> overhang;
+  std::vector<std::uint8_t> ink;  // cells by kCellHeight, row by row, as the renderer gives it
+  std::vector<std::tuple<int, int, std::uint8_t>> overhang;
 };
 
 TextPixels text_pixels(TextRenderer& renderer, std::string_view text) {
@@ -53,24 +66,25 @@ TextPixels text_pixels(TextRenderer& renderer, std::string_view text) {
   pixels.ink.assign(static_cast<std::size_t>(pixels.cells) * kCellHeight, 0);
   for (int row = 0; row < std::min(ink.height, kCellHeight); ++row)
     for (int column = 0; column < ink.width; ++column) {
-      if (ink.ink[static_cast<std::size_t>(row) * ink.width + column] == 0) continue;
+      const std::uint8_t strength = ink.ink[static_cast<std::size_t>(row) * ink.width + column];
+      if (strength == 0) continue;
       if (column < pixels.cells) {
-        pixels.ink[static_cast<std::size_t>(row) * pixels.cells + column] = 1;
+        pixels.ink[static_cast<std::size_t>(row) * pixels.cells + column] = strength;
       } else {
-        pixels.overhang.emplace_back(column, row);
+        pixels.overhang.emplace_back(column, row, strength);
       }
     }
   return pixels;
 }
 
-// Visits the picture pixels a figure paints at scale 1 with the colour it
-// paints them, as the raster canvas does: Bresenham lines with both ends,
+// Visits the picture pixels a figure paints at scale 1 with what they show
+// then, as the raster canvas paints them: Bresenham lines with both ends,
 // midpoint rings, a text's cells and its ink.
 template <typename Visit>
 void for_each_pixel(const VectorFigure& f, const TextPixels* text, const Visit& visit) {
   const auto inside = [](int x, int y) { return x >= 0 && y >= 0 && x < kPictureWidth && y < kPictureHeight; };
-  const auto plot = [&](int x, int y, Colour colour) {
-    if (inside(x, y)) visit(x, y, colour);
+  const auto plot = [&](int x, int y, Shade shade) {
+    if (inside(x, y)) visit(x, y, shade);
   };
   switch (f.kind) {
     case VectorFigure::Kind::line: {
@@ -78,7 +92,7 @@ void for_each_pixel(const VectorFigure& f, const TextPixels* text, const Visit& 
       const int dx = std::abs(f.c - x), sx = x < f.c ? 1 : -1;
       const int dy = -std::abs(f.d - y), sy = y < f.d ? 1 : -1;
       for (int error = dx + dy;;) {
-        plot(x, y, f.colour);
+        plot(x, y, plain(f.colour));
         if (x == f.c && y == f.d) break;
         const int twice = 2 * error;
         if (twice >= dy) error += dy, x += sx;
@@ -87,12 +101,12 @@ void for_each_pixel(const VectorFigure& f, const TextPixels* text, const Visit& 
       break;
     }
     case VectorFigure::Kind::circle: {
-      if (f.c == 0) return plot(f.a, f.b, f.colour);
+      if (f.c == 0) return plot(f.a, f.b, plain(f.colour));
       // Points of the eight octants may coincide; visiting one twice is harmless.
       for (int px = f.c, py = 0, error = 1 - f.c; px >= py;) {
         for (const auto& [dx, dy] : {std::pair{px, py}, {py, px}})
           for (const int sx : {1, -1})
-            for (const int sy : {1, -1}) plot(f.a + sx * dx, f.b + sy * dy, f.colour);
+            for (const int sy : {1, -1}) plot(f.a + sx * dx, f.b + sy * dy, plain(f.colour));
         ++py;
         if (error < 0) {
           error += 2 * py + 1;
@@ -107,8 +121,10 @@ void for_each_pixel(const VectorFigure& f, const TextPixels* text, const Visit& 
       for (int row = 0; row < kCellHeight; ++row)
         for (int column = 0; column < text->cells; ++column)
           plot(f.a + column, f.b + row,
-               text->ink[static_cast<std::size_t>(row) * text->cells + column] != 0 ? f.colour : f.back);
-      for (const auto& [column, row] : text->overhang) plot(f.a + column, f.b + row, f.colour);
+               inked(f.colour, f.back, text->ink[static_cast<std::size_t>(row) * text->cells + column]));
+      // Overhanging ink is drawn without its cells: over whatever is there.
+      for (const auto& [column, row, strength] : text->overhang)
+        plot(f.a + column, f.b + row, inked(f.colour, kNoCells, strength));
       break;
   }
 }
@@ -149,21 +165,21 @@ VectorFigures visible_figures(FigureRecord& record, TextRenderer& text_renderer)
   std::vector<std::uint32_t> owner(static_cast<std::size_t>(kPictureWidth) * kPictureHeight, UINT32_MAX);
   for (std::size_t i = 0; i < all.size(); ++i)
     for_each_pixel(all[i], pixels_of[i],
-                   [&](int x, int y, Colour) { owner[index(x, y)] = static_cast<std::uint32_t>(i); });
+                   [&](int x, int y, Shade) { owner[index(x, y)] = static_cast<std::uint32_t>(i); });
 
   // Painted in order, a figure is kept when it changes a pixel that stays
   // its own; the picture so far is what the kept figures painted.
-  std::vector<Colour> shown(owner.size(), result.background);
+  std::vector<Shade> shown(owner.size(), plain(result.background));
   for (std::size_t i = 0; i < all.size(); ++i) {
     VectorFigure& f = all[i];
     bool changes = false, cells_change = false;
-    for_each_pixel(f, pixels_of[i], [&](int x, int y, Colour colour) {
+    for_each_pixel(f, pixels_of[i], [&](int x, int y, Shade shade) {
       const std::size_t p = index(x, y);
-      changes = changes || (owner[p] == i && shown[p] != colour);
-      cells_change = cells_change || shown[p] != f.back;
+      changes = changes || (owner[p] == i && shown[p] != shade);
+      cells_change = cells_change || shown[p] != plain(f.back);
     });
     if (!changes) continue;
-    for_each_pixel(f, pixels_of[i], [&](int x, int y, Colour colour) { shown[index(x, y)] = colour; });
+    for_each_pixel(f, pixels_of[i], [&](int x, int y, Shade shade) { shown[index(x, y)] = shade; });
     // A text's cells need no painting where they stand on their own colour
     // already (the ink is painted anyway).
     f.cells = f.kind != VectorFigure::Kind::text || cells_change;
