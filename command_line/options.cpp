@@ -255,7 +255,8 @@ std::string usage_text() {
          "-style STYLE, -reverse, -qwindowgeometry GEOMETRY and the rest) keep their meaning.\n"
          "\n"
          "Exit status: 0 done, 1 run-time error or a file that could not be written, 2 bad command line;\n"
-         "128 + the signal when SIGINT, SIGTERM or SIGHUP stopped a headless run.\n";
+         "128 + the signal when SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2 or SIGALRM stopped a\n"
+         "headless run.\n";
 }
 
 }  // namespace pelmora

@@ -3,8 +3,11 @@
 // same bytes every time.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include "command_line/values.h"
 #include "render/canvas_image.h"
@@ -12,6 +15,7 @@
 #include "render/rescalable_canvas.h"
 #include "render/vector_picture.h"
 #include "replay/replay.h"
+#include "window/picture_file.h"
 
 namespace pelmora {
 namespace {
@@ -74,6 +78,16 @@ TEST(VectorPictureTest, KeepsTheFiguresThatShowInTheirOrder) {
   EXPECT_EQ(count(svg, "<text "), 1);
   EXPECT_EQ(count(svg, ">34</text>"), 1);
   EXPECT_EQ(count(svg, "<polyline |<line |<path "), 2);
+
+  // Saved from the window: those bytes, or a reason and nothing written.
+  QTemporaryDir folder;
+  const QString name = folder.filePath(QStringLiteral("sky.svg"));
+  EXPECT_EQ(save_drawing_as(kept, PictureFormat::svg, name), std::nullopt);
+  QFile saved(name);
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  EXPECT_EQ(saved.readAll(), svg);
+  EXPECT_NE(save_drawing_as(kept, PictureFormat::pdf, folder.filePath(QStringLiteral("none/sky.pdf"))), std::nullopt);
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 1);
 }
 
 // The record hands on every text as printed, also one that fills its batch

@@ -1,19 +1,16 @@
 #include "window/chart_actions.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
-#include <QImageWriter>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
-#include <variant>
 
 #include "render/picture_format.h"
 #include "window/help_window.h"
+#include "window/picture_file.h"
 
 namespace pelmora {
 
@@ -37,7 +34,7 @@ QAction* ChartActions::add(const QString& text, const QKeySequence& key, std::fu
   auto* action = new QAction(text, this);
   if (!key.isEmpty()) action->setShortcut(key);
   action->setShortcutContext(Qt::WindowShortcut);
-  connect(action, &QAction::triggered, this, [run = std::move(run)] { run(); });
+  connect(action, &QAction::triggered, this, [this, run = std::move(run)] { commands_.guard(run); });
   window_->addAction(action);
   return action;
 }
@@ -65,28 +62,6 @@ void ChartActions::show_menu(const QPoint& global_position) {
   menu_->popup(global_position);
 }
 
-namespace {
-
-// The picture in a format, as the bytes of its file; the reason when it
-// cannot be encoded.
-std::variant<QByteArray, QString> encoded(PictureFormat format, const ChartCommands& commands) {
-  std::optional<QByteArray> bytes;
-  if (format == PictureFormat::png) {
-    bytes.emplace();
-    QBuffer buffer(&*bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    if (!writer.write(commands.picture())) return writer.errorString();
-  } else {
-    const VectorFigures figures = commands.figures();
-    bytes = format == PictureFormat::svg ? svg_of(figures) : pdf_of(figures);
-  }
-  if (!bytes) return QStringLiteral("the picture could not be drawn in that format");
-  return *bytes;
-}
-
-}  // namespace
-
 void ChartActions::save() {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   if (!QDir(folder).exists()) folder = QDir::homePath();
@@ -104,26 +79,12 @@ void ChartActions::save() {
     format = static_cast<PictureFormat>(std::max<qsizetype>(filters.indexOf(filter), 0));
     name += extensions[static_cast<int>(*format)];
   }
-  auto bytes = encoded(*format, commands_);
-  // Written beside the file and put in its place only when complete.
-  QSaveFile file(name);
-  QString problem;
-  if (auto* reason = std::get_if<QString>(&bytes)) {
-    problem = *reason;
-  } else if (!file.open(QIODevice::WriteOnly)) {
-    problem = file.errorString();
-  } else {
-    const QByteArray& data = std::get<QByteArray>(bytes);
-    if (file.write(data) != data.size()) {
-      problem = file.errorString();
-      file.cancelWriting();
-    } else if (!file.commit()) {
-      problem = file.errorString();
-    }
-  }
-  if (!problem.isEmpty())
-    QMessageBox::warning(window_, QStringLiteral("Save picture"),
-                         QStringLiteral("The picture could not be saved as %1: %2").arg(name, problem));
+  const auto problem = *format == PictureFormat::png ? save_picture_as(commands_.picture(), name)
+                                                     : save_drawing_as(commands_.figures(), *format, name);
+  if (problem)
+    QMessageBox::warning(
+        window_, QStringLiteral("Save picture"),
+        QStringLiteral("The picture was not saved: %1.\n\nAny file of that name is as it was.").arg(*problem));
 }
 
 void ChartActions::show_help() {

@@ -23,6 +23,8 @@ struct ChartCommands {
   std::function<QImage()> picture;         // the picture as it is shown
   std::function<VectorFigures()> figures;  // the same as figures, for the vector formats
   std::function<void()> quit;              // the window's close request
+  // Runs a command at the window's handler boundary.
+  std::function<void(const std::function<void()>&)> guard;
 };
 
 class ChartActions : public QObject {

@@ -26,8 +26,11 @@ HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent) {
   chart.setDevicePixelRatio(devicePixelRatioF());
   document()->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("labelled-chart")), chart);
   QFile page(QStringLiteral(":/help/help.html"));
-  page.open(QIODevice::ReadOnly);
-  setHtml(QString::fromUtf8(page.readAll()));
+  if (page.open(QIODevice::ReadOnly)) {
+    setHtml(QString::fromUtf8(page.readAll()));
+  } else {  // only a broken build lacks its resource
+    setPlainText(QStringLiteral("The help page could not be read: %1").arg(page.errorString()));
+  }
   resize(kShownWidth + 60, 800);
 }
 
