@@ -17,6 +17,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -340,6 +341,10 @@ TEST_F(ProgramTest, HelpAndVersion) {
   const ProgramRun help = run_program("--help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.output.find("--snapshot FILE"), std::string::npos);
+  EXPECT_NE(help.output.find("-h, --help"), std::string::npos);
+  // For an 80-column terminal.
+  std::istringstream lines(help.output);
+  for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 80u) << line;
   const ProgramRun version = run_program("--version");
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.output, "pelmora " PELMORA_VERSION "\n");

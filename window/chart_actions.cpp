@@ -30,6 +30,10 @@ ChartActions::ChartActions(QWidget* window, ChartCommands commands)
   quit = add(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { commands_.quit(); });
 }
 
+QString picture_file_name(const QDateTime& moment) {
+  return QStringLiteral("pelmora-%1.png").arg(moment.toString(QStringLiteral("yyyy-MM-dd-HHmm")));
+}
+
 QAction* ChartActions::add(const QString& text, const QKeySequence& key, std::function<void()> run) {
   auto* action = new QAction(text, this);
   if (!key.isEmpty()) action->setShortcut(key);
@@ -70,8 +74,9 @@ void ChartActions::save() {
                                QStringLiteral("PDF documents (*.pdf)")};
   const QStringList extensions = {QStringLiteral(".png"), QStringLiteral(".svg"), QStringLiteral(".pdf")};
   QString filter = filters.front();
-  QString name = QFileDialog::getSaveFileName(window_, QStringLiteral("Save picture"),
-                                              folder + QStringLiteral("/sky.png"), filters.join(";;"), &filter);
+  QString name =
+      QFileDialog::getSaveFileName(window_, QStringLiteral("Save picture"),
+                                   folder + '/' + picture_file_name(commands_.moment()), filters.join(";;"), &filter);
   if (name.isEmpty()) return;
   // A name with none of the formats' extensions takes the chosen filter's.
   std::optional<PictureFormat> format = picture_format_of(name.toStdString());

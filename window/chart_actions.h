@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAction>
+#include <QDateTime>
 #include <QImage>
 #include <QMenu>
 #include <QObject>
@@ -22,10 +23,15 @@ struct ChartCommands {
   std::function<bool()> full_screen;
   std::function<QImage()> picture;         // the picture as it is shown
   std::function<VectorFigures()> figures;  // the same as figures, for the vector formats
+  std::function<QDateTime()> moment;       // the date and time the chart shows
   std::function<void()> quit;              // the window's close request
   // Runs a command at the window's handler boundary.
   std::function<void(const std::function<void()>&)> guard;
 };
+
+// The name Save picture proposes: the chart's moment, to the minute
+// ("pelmora-2026-12-07-0600.png").
+QString picture_file_name(const QDateTime& moment);
 
 class ChartActions : public QObject {
  public:

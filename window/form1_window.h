@@ -57,6 +57,10 @@ class Form1Window : public QWidget, private WindowShell {
   PictureWidget* picture() const { return picture1_; }
   Form1& form() { return form_; }
 
+  // The date and time the chart shows, to the minute: what Save picture
+  // names the picture after.
+  QDateTime shown_moment() const;
+
   // The window's size at start: the design's size where it fits the
   // screen with the frame, else smaller, at the same proportions.
   void size_for_screen();
@@ -66,6 +70,7 @@ class Form1Window : public QWidget, private WindowShell {
   void paintEvent(QPaintEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
@@ -93,6 +98,8 @@ class Form1Window : public QWidget, private WindowShell {
   void timer_tick();
   // Lays the picture and the buttons out for the window's size and screen.
   void lay_out();
+  // Each button's font, so that its caption fits at the layout's scale.
+  void fit_captions();
   // Once the window manager has framed the window: brings a window that
   // does not fit its screen, frame included, back onto it.
   void fit_frame_on_screen();
