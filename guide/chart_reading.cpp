@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "guide/chart_points.h"
+#include "guide/moon_phase.h"
 
 namespace pelmora {
 
@@ -25,8 +26,8 @@ std::string plural(long count, const char* unit) {
 
 }  // namespace
 
-std::string chart_in_words(const FormState& st) {
-  const bool simulation = is_true(st.simulation_mode);
+std::string chart_in_words(const ChartView& st) {
+  const bool simulation = st.simulation_mode;
   std::string words = simulation ? "Simulation mode. Simulated time " : "Clock mode. ";
   const auto add = [&words](const std::string& piece) { words += piece; };
   add(two_digits(st.clock_hr));
@@ -41,7 +42,7 @@ std::string chart_in_words(const FormState& st) {
     add(", ");
     add(std::to_string(st.display_day.value()));
     add(" ");
-    add(st.month_names[static_cast<std::size_t>(month)]);
+    add(st.month_name);
     add(" ");
     add(std::to_string(st.display_year.value()));
   }
@@ -49,7 +50,8 @@ std::string chart_in_words(const FormState& st) {
   add(std::to_string(st.solar_angle.value()));
   add(" degrees, moon at ");
   add(std::to_string(st.lunar_angle.value()));
-  add(moon_waxing(st) ? " degrees, waxing" : " degrees, waning");
+  add(" degrees, ");
+  add(moon_phase_words(elongation_of_chart_phase(st.lunar_phase.value())));
   add(". Centre of the chart at ");
   add(std::to_string(st.local_angle.value()));
   add(" degrees.");

@@ -131,8 +131,6 @@ void for_each_pixel(const VectorFigure& f, const TextPixels* text, const Visit& 
 
 std::size_t index(int x, int y) { return static_cast<std::size_t>(y) * kPictureWidth + x; }
 
-QColor colour_of(Colour colour) { return QColor::fromRgb(colour & 0xffffffu); }
-
 QFont vector_font() {
   // The picture's font at 13 pixels, laid out without the raster's hinting.
   QFont font = picture_font();
@@ -189,12 +187,15 @@ VectorFigures visible_figures(FigureRecord& record, TextRenderer& text_renderer)
 }
 
 void paint_figures(const VectorFigures& figures, QPainter& painter) {
+  const auto colour_of = [&figures](Colour colour) {
+    return QColor::fromRgb(shown_colour(figures.scheme, colour) & 0xffffffu);
+  };
   painter.setRenderHint(QPainter::Antialiasing);
   painter.fillRect(QRectF(0, 0, kPictureWidth, kPictureHeight), colour_of(figures.background));
   const QFont font = vector_font();
   painter.setFont(font);
   const double ascent = QFontMetricsF(font).ascent();
-  const auto pen = [&painter](Colour colour) {
+  const auto pen = [&painter, &colour_of](Colour colour) {
     QPen pen(colour_of(colour), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
@@ -271,7 +272,8 @@ std::optional<QByteArray> pdf_of(const VectorFigures& figures, double scale) {
   QPainter painter;
   if (!painter.begin(&writer)) return std::nullopt;
   // The page may be a fraction of a point larger than the picture.
-  painter.fillRect(QRect(0, 0, writer.width() + 1, writer.height() + 1), colour_of(figures.background));
+  painter.fillRect(QRect(0, 0, writer.width() + 1, writer.height() + 1),
+                   QColor::fromRgb(shown_colour(figures.scheme, figures.background) & 0xffffffu));
   painter.scale(scale, scale);
   paint_figures(figures, painter);
   if (!painter.end()) return std::nullopt;

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "render/colour_scheme.h"
 #include "render/figure_record.h"
 #include "render/raster_canvas.h"
 
@@ -33,7 +34,8 @@ struct VectorFigure {
 
 struct VectorFigures {
   Colour background = 0;
-  std::vector<VectorFigure> figures;  // in the order they are painted
+  ColourScheme scheme = ColourScheme::classic;  // the colours they are shown in
+  std::vector<VectorFigure> figures;            // in the order they are painted
 };
 
 // The record's figures that show in the picture, in its order. A figure

@@ -129,8 +129,9 @@ std::optional<QByteArray> png_of(const RasterCanvas& canvas) {
 }
 
 std::optional<QByteArray> vector_of(PictureFormat format, RescalableCanvas& canvas, TextRenderer& text_renderer,
-                                    double scale) {
-  const VectorFigures figures = visible_figures(canvas.record(), text_renderer);
+                                    double scale, ColourScheme scheme) {
+  VectorFigures figures = visible_figures(canvas.record(), text_renderer);
+  figures.scheme = scheme;
   return format == PictureFormat::svg ? svg_of(figures, scale) : pdf_of(figures, scale);
 }
 
@@ -207,6 +208,7 @@ class HeadlessRun {
       // A drawing is made from the record of the figures.
       if (format_ == PictureFormat::png) {
         canvas_.emplace(&*text_renderer_, options_.scale);
+        canvas_->show_colours_as(options_.colours.value_or(ColourScheme::classic));
       } else {
         recorded_.emplace(&*text_renderer_);
       }
@@ -235,7 +237,9 @@ class HeadlessRun {
   // could not be.
   std::optional<int> write() {
     if (!snapshot_target_ || status_ != 0) return std::nullopt;
-    const auto bytes = canvas_ ? png_of(*canvas_) : vector_of(format_, *recorded_, *text_renderer_, options_.scale);
+    const auto bytes = canvas_ ? png_of(*canvas_)
+                               : vector_of(format_, *recorded_, *text_renderer_, options_.scale,
+                                           options_.colours.value_or(ColourScheme::classic));
     if (!bytes) return fail(kExitFailed, std::string("cannot encode the snapshot as ") + format_name(format_));
     auto opened = OutputFile::open(*snapshot_target_);
     if (auto* problem = std::get_if<std::string>(&opened)) return fail(kExitFailed, *problem);

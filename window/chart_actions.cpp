@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <algorithm>
@@ -25,8 +26,11 @@ ChartActions::ChartActions(QWidget* window, ChartCommands commands)
   copy_picture = add(QStringLiteral("C&opy picture"), QKeySequence::Copy,
                      [this] { QApplication::clipboard()->setImage(commands_.picture()); });
   help = add(QStringLiteral("&Help"), QKeySequence::HelpContents, [this] { show_help(); });
-  about = add(QStringLiteral("&About Pelmora"), {},
-              [this] { QMessageBox::about(window_, QStringLiteral("About Pelmora"), about_text()); });
+  about = add(QStringLiteral("&About Pelmora"), {}, [this] {
+    const QString note = commands_.about_note ? commands_.about_note() : QString();
+    QMessageBox::about(window_, QStringLiteral("About Pelmora"),
+                       note.isEmpty() ? about_text() : about_text() + QStringLiteral("<p>%1</p>").arg(note));
+  });
   quit = add(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { commands_.quit(); });
 }
 
@@ -58,6 +62,10 @@ void ChartActions::show_menu(const QPoint& global_position) {
     menu_->addAction(save_picture);
     menu_->addAction(copy_picture);
     menu_->addSeparator();
+    for (const QList<QAction*>& section : sections_) {
+      menu_->addActions(section);
+      menu_->addSeparator();
+    }
     menu_->addAction(help);
     menu_->addAction(about);
     menu_->addSeparator();
@@ -67,7 +75,9 @@ void ChartActions::show_menu(const QPoint& global_position) {
 }
 
 void ChartActions::save() {
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  QString folder = commands_.picture_folder ? commands_.picture_folder() : QString();
+  if (folder.isEmpty() || !QDir(folder).exists())
+    folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   if (!QDir(folder).exists()) folder = QDir::homePath();
   // The filters and their extensions in the order of PictureFormat.
   const QStringList filters = {QStringLiteral("PNG pictures (*.png)"), QStringLiteral("SVG drawings (*.svg)"),
@@ -86,6 +96,7 @@ void ChartActions::save() {
   }
   const auto problem = *format == PictureFormat::png ? save_picture_as(commands_.picture(), name)
                                                      : save_drawing_as(commands_.figures(), *format, name);
+  if (!problem && commands_.picture_saved_in) commands_.picture_saved_in(QFileInfo(name).absolutePath());
   if (problem)
     QMessageBox::warning(
         window_, QStringLiteral("Save picture"),

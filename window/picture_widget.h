@@ -37,8 +37,17 @@ class PictureWidget : public QWidget {
   // The picture as it is drawn now, a copy.
   QImage picture() const;
   // The figures that show in it, for a vector picture.
-  VectorFigures figures() { return visible_figures(canvas_.record(), text_renderer_); }
+  VectorFigures figures() {
+    VectorFigures figures = visible_figures(canvas_.record(), text_renderer_);
+    figures.scheme = canvas_.raster().colours().scheme();
+    return figures;
+  }
 
+  // Shows the picture in a colour scheme, at once, and at any new scale.
+  void show_colours_as(ColourScheme scheme) {
+    canvas_.show_colours_as(scheme);
+    show_changes();
+  }
   // Schedules a repaint of the areas that changed since the last call.
   void show_changes();
   // How many calls of show_changes found something changed.
