@@ -57,10 +57,6 @@ const ToolkitOption* toolkit_option(std::string_view argument) {
   return found != kToolkitOptions.end() ? &*found : nullptr;
 }
 
-constexpr std::array<std::string_view, 5> kValueOptions = {"--at", "--script", "--trace", "--snapshot", "--scale"};
-constexpr std::array<std::string_view, 6> kFlagOptions = {"--help",  "-h",           "--version",
-                                                          "--stats", "--clock-mode", "--full-screen"};
-
 // The snapshot's scale, written as a decimal number from 0.5 to 4 (the
 // picture's size times it, in pixels, is what the snapshot comes out at).
 std::optional<double> parse_scale(std::string_view text) {
@@ -70,29 +66,136 @@ std::optional<double> parse_scale(std::string_view text) {
   return scale;
 }
 
-bool is_one_of(std::string_view name, auto const& names) {
-  return std::find(names.begin(), names.end(), name) != names.end();
+// What an option does with its value (empty for a flag): nothing to say, or
+// the one line that refuses it.
+using Problem = std::optional<std::string>;
+using OptionHandler = Problem (*)(Options& options, const std::string& value);
+
+// Which runs an option belongs to.
+enum class Runs { any, window_only };
+
+struct OptionRow {
+  std::string_view name;   // "--name"
+  std::string_view alias;  // a second spelling ("-h"), or empty
+  bool takes_value;
+  Runs runs;
+  OptionHandler handle;
+};
+
+// Every option of the program. Adding one is a row here, its field in
+// Options and its lines in usage_text().
+constexpr std::array kOptions = {
+    OptionRow{"--help", "-h", false, Runs::any,
+              [](Options& options, const std::string&) -> Problem {
+                options.help = true;
+                return {};
+              }},
+    OptionRow{"--version", "", false, Runs::any,
+              [](Options& options, const std::string&) -> Problem {
+                options.version = true;
+                return {};
+              }},
+    OptionRow{"--stats", "", false, Runs::window_only,
+              [](Options& options, const std::string&) -> Problem {
+                options.stats = true;
+                return {};
+              }},
+    OptionRow{"--clock-mode", "", false, Runs::any,
+              [](Options& options, const std::string&) -> Problem {
+                options.clock_mode = true;
+                return {};
+              }},
+    OptionRow{"--full-screen", "", false, Runs::window_only,
+              [](Options& options, const std::string&) -> Problem {
+                options.full_screen = true;
+                return {};
+              }},
+    OptionRow{"--scale", "", true, Runs::any,
+              [](Options& options, const std::string& value) -> Problem {
+                const auto scale = parse_scale(value);
+                if (!scale)
+                  return "--scale " + quoted_argument(value) +
+                         " is not a scale: give a number from 0.5 to 4, such as 2";
+                options.scale = *scale;
+                return {};
+              }},
+    OptionRow{"--at", "", true, Runs::any,
+              [](Options& options, const std::string& value) -> Problem {
+                auto moment = parse_moment_or_problem(value);
+                if (const auto* problem = std::get_if<std::string>(&moment))
+                  return "--at " + quoted_argument(value) + " " + *problem +
+                         ": use YYYY-MM-DD, YYYY-MM-DD HH:MM, YYYY-MM-DD HH:MM:SS or YYYY-MM-DD HH:MM:SS.f, "
+                         "years 1000 to 9999";
+                options.at = std::get<LocalMoment>(moment);
+                return {};
+              }},
+    OptionRow{"--script", "", true, Runs::any,
+              [](Options& options, const std::string& value) -> Problem {
+                auto parsed = parse_script(value);
+                if (auto* message = std::get_if<std::string>(&parsed)) return *message;
+                options.script = std::move(std::get<std::vector<ScriptEvent>>(parsed));
+                return {};
+              }},
+    OptionRow{"--trace", "", true, Runs::any,
+              [](Options& options, const std::string& value) -> Problem {
+                if (value.empty()) return "--trace needs a file name (or - for standard output)";
+                options.trace_file = value;
+                return {};
+              }},
+    OptionRow{"--snapshot", "", true, Runs::any,
+              [](Options& options, const std::string& value) -> Problem {
+                if (value.empty()) return "--snapshot needs a file name";
+                options.snapshot_file = value;
+                return {};
+              }},
+};
+
+const OptionRow* option_row(std::string_view name) {
+  const auto found = std::find_if(kOptions.begin(), kOptions.end(), [&](const OptionRow& row) {
+    return row.name == name || (!row.alias.empty() && row.alias == name);
+  });
+  return found != kOptions.end() ? &*found : nullptr;
+}
+
+// A toolkit option at arguments[i] (and its value, which i then passes),
+// kept for the toolkit; the platform and display noted.
+Problem take_toolkit_option(const ToolkitOption& toolkit, const std::vector<std::string>& arguments, std::size_t& i,
+                            Options& options) {
+  const std::string& argument = arguments[i];
+  options.toolkit_arguments.push_back(argument);
+  std::string value;
+  if (const std::size_t equals = argument.find('='); equals != std::string::npos) {
+    value = argument.substr(equals + 1);
+  } else if (toolkit.takes_value) {
+    if (i + 1 >= arguments.size()) return "option " + quoted_argument(argument) + " needs a value";
+    value = arguments[++i];
+    options.toolkit_arguments.push_back(value);
+  }
+  if (toolkit.name == "platform") options.toolkit_platform = value;
+  if (toolkit.name == "display") options.toolkit_display = value;
+  return {};
+}
+
+// What was given together that cannot be.
+Problem combination_problem(const Options& options, const std::vector<const OptionRow*>& seen) {
+  const bool scale_given = std::find(seen.begin(), seen.end(), option_row("--scale")) != seen.end();
+  for (const OptionRow* row : seen)
+    if (row->runs == Runs::window_only && options.headless())
+      return std::string(row->name) + " belongs to the window: it cannot be used with --script, --trace or --snapshot";
+  if (scale_given && !options.snapshot_file)
+    return "--scale sets the scale of a snapshot and needs --snapshot (the window takes its scale from the screen)";
+  return {};
 }
 
 }  // namespace
 
 std::variant<Options, std::string> parse_options(const std::vector<std::string>& arguments) {
   Options options;
-  std::vector<std::string> seen;
+  std::vector<const OptionRow*> seen;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (const ToolkitOption* toolkit = toolkit_option(argument)) {
-      options.toolkit_arguments.push_back(argument);
-      std::string value;
-      if (const std::size_t equals = argument.find('='); equals != std::string::npos) {
-        value = argument.substr(equals + 1);
-      } else if (toolkit->takes_value) {
-        if (i + 1 >= arguments.size()) return "option " + quoted_argument(argument) + " needs a value";
-        value = arguments[++i];
-        options.toolkit_arguments.push_back(value);
-      }
-      if (toolkit->name == "platform") options.toolkit_platform = value;
-      if (toolkit->name == "display") options.toolkit_display = value;
+      if (auto problem = take_toolkit_option(*toolkit, arguments, i, options)) return *problem;
       continue;
     }
 
@@ -102,59 +205,19 @@ std::variant<Options, std::string> parse_options(const std::vector<std::string>&
       value = name.substr(equals + 1);
       name = name.substr(0, equals);
     }
-    const bool takes_value = is_one_of(name, kValueOptions);
-    if (!takes_value && !is_one_of(name, kFlagOptions))
-      return "unknown option " + quoted_argument(argument) + " (see --help)";
-    if (takes_value && !value) {
+    const OptionRow* row = option_row(name);
+    if (!row) return "unknown option " + quoted_argument(argument) + " (see --help)";
+    if (row->takes_value && !value) {
       if (i + 1 >= arguments.size()) return "option " + name + " needs a value";
       value = arguments[++i];
     }
-    if (!takes_value && value) return "option " + name + " takes no value";
-    const std::string canonical = name == "-h" ? "--help" : name;
-    if (is_one_of(canonical, seen)) return "option " + canonical + " may be given only once";
-    seen.push_back(canonical);
-
-    if (name == "--help" || name == "-h") {
-      options.help = true;
-    } else if (name == "--stats") {
-      options.stats = true;
-    } else if (name == "--version") {
-      options.version = true;
-    } else if (name == "--clock-mode") {
-      options.clock_mode = true;
-    } else if (name == "--full-screen") {
-      options.full_screen = true;
-    } else if (name == "--scale") {
-      const auto scale = parse_scale(*value);
-      if (!scale)
-        return "--scale " + quoted_argument(*value) + " is not a scale: give a number from 0.5 to 4, such as 2";
-      options.scale = *scale;
-    } else if (name == "--at") {
-      auto moment = parse_moment_or_problem(*value);
-      if (const auto* problem = std::get_if<std::string>(&moment))
-        return "--at " + quoted_argument(*value) + " " + *problem +
-               ": use YYYY-MM-DD, YYYY-MM-DD HH:MM, YYYY-MM-DD HH:MM:SS or YYYY-MM-DD HH:MM:SS.f, years 1000 "
-               "to 9999";
-      options.at = std::get<LocalMoment>(moment);
-    } else if (name == "--script") {
-      auto parsed = parse_script(*value);
-      if (auto* message = std::get_if<std::string>(&parsed)) return *message;
-      options.script = std::move(std::get<std::vector<ScriptEvent>>(parsed));
-    } else if (name == "--trace") {
-      if (value->empty()) return "--trace needs a file name (or - for standard output)";
-      options.trace_file = *value;
-    } else if (name == "--snapshot") {
-      if (value->empty()) return "--snapshot needs a file name";
-      options.snapshot_file = *value;
-    }
+    if (!row->takes_value && value) return "option " + name + " takes no value";
+    if (std::find(seen.begin(), seen.end(), row) != seen.end())
+      return "option " + std::string(row->name) + " may be given only once";
+    seen.push_back(row);
+    if (auto problem = row->handle(options, value.value_or(""))) return *problem;
   }
-
-  if (options.stats && options.headless())
-    return "--stats belongs to the window: it cannot be used with --script, --trace or --snapshot";
-  if (options.full_screen && options.headless())
-    return "--full-screen belongs to the window: it cannot be used with --script, --trace or --snapshot";
-  if (is_one_of(std::string_view("--scale"), seen) && !options.snapshot_file)
-    return "--scale sets the scale of a snapshot and needs --snapshot (the window takes its scale from the screen)";
+  if (auto problem = combination_problem(options, seen)) return *problem;
   return options;
 }
 
