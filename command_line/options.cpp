@@ -129,6 +129,32 @@ constexpr std::array kOptions = {
                 options.at = std::get<LocalMoment>(moment);
                 return {};
               }},
+    OptionRow{"--sky", "", true, Runs::any,
+              [](Options& options, const std::string& value) -> Problem {
+                if (value == "design") {
+                  options.sky = SkyMode::design;
+                } else if (value == "true") {
+                  options.sky = SkyMode::true_sky;
+                } else {
+                  return "--sky " + quoted_argument(value) + " is not a sky: give design or true";
+                }
+                return {};
+              }},
+    OptionRow{"--place", "", true, Runs::any,
+              [](Options& options, const std::string& value) -> Problem {
+                auto place =
+                    sky::parse_place(value, value.find(',') == std::string::npos ? sky::system_zone_rows()
+                                                                                 : std::vector<sky::ZoneRow>{});
+                if (auto* problem = std::get_if<std::string>(&place)) return *problem;
+                options.place = std::get<sky::Place>(place);
+                return {};
+              }},
+    OptionRow{"--positions", "", true, Runs::any,
+              [](Options& options, const std::string& value) -> Problem {
+                if (value.empty()) return "--positions needs a file name (or - for standard output)";
+                options.positions_file = value;
+                return {};
+              }},
     OptionRow{"--script", "", true, Runs::any,
               [](Options& options, const std::string& value) -> Problem {
                 auto parsed = parse_script(value);
@@ -241,6 +267,15 @@ std::string usage_text() {
          "                     standard output)\n"
          "  --scale S          the snapshot at S pixels for each pixel of the picture area, from 0.5 to 4\n"
          "                     (--scale 2 gives 2482 by 1842): lines, circles and text drawn at that size\n"
+         "  --sky design|true  the chart as designed (the default), or the true sky for your place:\n"
+         "                     the sun, the moon, five planets and the stars where they stand, the\n"
+         "                     centre marker at the local sidereal time\n"
+         "  --place PLACE      where you stand for the true sky: LAT,LON in decimal degrees (north and\n"
+         "                     east positive, e.g. 40.4168,-3.7038) or a time zone or its city\n"
+         "                     (Europe/Madrid, Madrid); default: the computer's time zone's city\n"
+         "  --positions FILE   headless; after the run write where each body stands, a tab-separated\n"
+         "                     table (- for standard output): body, kind, ra_deg, dec_deg,\n"
+         "                     height_deg, x, y\n"
          "  --clock-mode       start in clock mode, as if the clock mode button had been pressed once\n"
          "                     (in a headless run: as if the script began with click:clock_mode)\n"
          "  --full-screen      open the window full screen (F11 switches, Escape leaves full screen)\n"

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "command_line/values.h"
+#include "guide/positions.h"
 #include "render/canvas_image.h"
 #include "render/font_text_renderer.h"
 #include "replay/interruption.h"
@@ -104,7 +105,8 @@ std::optional<QByteArray> png_of(const RasterCanvas& canvas) {
 // The outputs, checked before anything runs; the reason when one of them
 // cannot be written.
 std::optional<std::string> check_outputs(const Options& options, std::optional<OutputTarget>& trace,
-                                         std::optional<OutputTarget>& snapshot) {
+                                         std::optional<OutputTarget>& snapshot,
+                                         std::optional<OutputTarget>& positions) {
   if (options.trace_file) {
     auto checked = check_output(*options.trace_file, "trace", true);
     if (auto* problem = std::get_if<std::string>(&checked)) return *problem;
@@ -115,13 +117,36 @@ std::optional<std::string> check_outputs(const Options& options, std::optional<O
     if (auto* problem = std::get_if<std::string>(&checked)) return *problem;
     snapshot = std::get<OutputTarget>(checked);
   }
-  if (trace && snapshot) {
-    if (trace->kind == OutputTarget::Kind::standard_output && snapshot->kind == OutputTarget::Kind::standard_output)
-      return std::string("the trace and the snapshot cannot both go to standard output");
-    if (trace->kind != OutputTarget::Kind::standard_output && trace->resolved == snapshot->resolved)
-      return "the trace and the snapshot would be the same file, " + quoted_argument(snapshot->given);
+  if (options.positions_file) {
+    auto checked = check_output(*options.positions_file, "positions", true);
+    if (auto* problem = std::get_if<std::string>(&checked)) return *problem;
+    positions = std::get<OutputTarget>(checked);
   }
+  const std::pair<const std::optional<OutputTarget>*, const char*> outputs[] = {
+      {&trace, "trace"}, {&snapshot, "snapshot"}, {&positions, "positions"}};
+  for (std::size_t i = 0; i < std::size(outputs); ++i)
+    for (std::size_t j = i + 1; j < std::size(outputs); ++j) {
+      const auto& a = *outputs[i].first;
+      const auto& b = *outputs[j].first;
+      if (!a || !b) continue;
+      const std::string names = std::string("the ") + outputs[i].second + " and the " + outputs[j].second;
+      if (a->kind == OutputTarget::Kind::standard_output && b->kind == OutputTarget::Kind::standard_output)
+        return names + " cannot both go to standard output";
+      if (a->kind != OutputTarget::Kind::standard_output && a->resolved == b->resolved)
+        return names + " would be the same file, " + quoted_argument(b->given);
+    }
   return std::nullopt;
+}
+
+// The positions after the run: the design's own, or the true sky at the
+// clock's moment and the place asked for (the computer's zone's by default).
+std::string positions_after(const Options& options, Replay& replay) {
+  const FormState& st = replay.form().state();
+  if (options.sky == SkyMode::design) return positions_table(design_positions(st));
+  const sky::Place place = options.place.value_or(sky::zone_place(sky::system_zone_name(), sky::system_zone_rows()));
+  const LocalMoment utc = universal_time(replay.clock().moment());
+  const auto moment = sky::utc_julian_date(utc.year, utc.month, utc.day, double(utc.milliseconds) / 1000);
+  return positions_table(true_positions(sky::true_sky(moment, {place.latitude, place.longitude}), st.level.value()));
 }
 
 }  // namespace
@@ -131,8 +156,9 @@ int run_headless(const Options& options, char* program) {
   std::vector<ScriptEvent> script = options.script.value_or(std::vector<ScriptEvent>{});
   if (options.clock_mode) script.insert(script.begin(), ScriptEvent{.kind = ScriptEvent::Kind::click_clock_mode});
   if (!script_fits(start, script)) return fail(kExitBadInput, "the script runs the clock past 9999-12-31");
-  std::optional<OutputTarget> trace_target, snapshot_target;
-  if (const auto problem = check_outputs(options, trace_target, snapshot_target)) return fail(kExitBadInput, *problem);
+  std::optional<OutputTarget> trace_target, snapshot_target, positions_target;
+  if (const auto problem = check_outputs(options, trace_target, snapshot_target, positions_target))
+    return fail(kExitBadInput, *problem);
 
   // From here on a signal stops the run after the handler in hand.
   note_interruptions();
@@ -191,8 +217,22 @@ int run_headless(const Options& options, char* program) {
       return fail(kExitFailed, write_problem(*snapshot_target, system_reason(error)));
     }
   }
+  std::optional<OutputFile> positions_file;
+  if (positions_target && status == 0) {
+    const std::string table = positions_after(options, replay);
+    auto opened = OutputFile::open(*positions_target);
+    if (auto* problem = std::get_if<std::string>(&opened)) return fail(kExitFailed, *problem);
+    positions_file.emplace(std::move(std::get<OutputFile>(opened)));
+    if (std::fwrite(table.data(), 1, table.size(), positions_file->stream()) != table.size() ||
+        std::fflush(positions_file->stream()) != 0) {
+      const int error = errno;
+      return fail(kExitFailed, write_problem(*positions_target, system_reason(error)));
+    }
+  }
   if (interruption() != 0) return interrupted();
   // The snapshot first: if it cannot be put in place, neither is the trace.
+  if (positions_file)
+    if (const auto problem = positions_file->commit()) return fail(kExitFailed, *problem);
   if (snapshot_file)
     if (const auto problem = snapshot_file->commit()) return fail(kExitFailed, *problem);
   if (trace_file)
