@@ -1,8 +1,19 @@
 #include <cmath>
 
+#include "calendar/solar_year.h"
+#include "chart/chart_geometry.h"
 #include "form1.h"
 
 namespace pelmora {
+
+namespace {
+
+// Degrees from the sun's angle to the chart angle at midnight: the sun
+// stands 180 degrees from the centre marker then, and the left edge lies
+// 40 degrees above the centre marker.
+constexpr int kMidnightSunToLeftEdgeDegrees = 180 - kCentreOffsetDegrees;
+
+}  // namespace
 
 Form1::Form1(DrawingSurface& picture, Clock& clock, WindowShell& shell)
     : Picture1(picture), clock_(clock), shell_(shell), module1_(picture, st.level) {}
@@ -50,13 +61,17 @@ void Form1::Form_Load() {
 
   const Integer day_of_year = st.days_before_month + st.day;
   if (st.days_in_year == 0) raise_division_by_zero();
-  st.solar_angle_exact = sng((dbl(day_of_year) + 10.444 + 0.25) / dbl(st.days_in_year) * 360);
-  st.solar_angle = to_integer(Int(st.solar_angle_exact)) - 90;
+  // Degrees since the December solstice, one turn a year; the solstice
+  // stands at 270.
+  st.solar_angle_exact =
+      sng((dbl(day_of_year) + kSolsticeBeforeNewYearDays + kLeapCycleMeanDays) / dbl(st.days_in_year) * 360);
+  st.solar_angle = to_integer(Int(st.solar_angle_exact)) - kSolsticeToScaleDegrees;
   if (st.solar_angle <= 0) st.solar_angle += 360;
   print_at(Picture1, 124, 50, st.solar_angle);
   print_at(Picture1, 134, 50, "solar");
 
-  st.chart_angle = st.solar_angle + st.time_degrees - 140;
+  // The time of day turns the chart a degree every four minutes.
+  st.chart_angle = st.solar_angle + st.time_degrees - kMidnightSunToLeftEdgeDegrees;
   if (st.chart_angle <= 0) st.chart_angle += 360;
   if (st.chart_angle > 360) st.chart_angle -= 360;
   st.grid_offset = to_integer(dbl(st.chart_angle) - Int(dbl(st.chart_angle) / 10) * 10);

@@ -2,13 +2,9 @@
 
 #include "app/form1.h"
 #include "chart/chart_geometry.h"
+#include "chart/figure_drawing.h"
 
 namespace pelmora {
-
-bool angle_in_view(Integer chart_angle, Integer angle) {
-  if (chart_angle >= 80) return chart_angle - 80 < angle && angle <= chart_angle;
-  return angle > chart_angle + 280 || angle <= chart_angle;
-}
 
 bool Form1::in_view(Integer angle) const { return angle_in_view(st.chart_angle, angle); }
 
@@ -23,27 +19,24 @@ void Form1::picture1_click() {
   st.step_eighth = to_integer(sng(dbl(st.step_count) - 8 * Int(sng(dbl(st.step_count) / 8))));
 
   // The baseline and the row of ticks; each tick erases its image of the
-  // step before, 2 pixels to the left.
+  // step before, 2 pixels to the left. That erase stroke cuts a gap into the
+  // baseline, and the baseline drawn again ahead of the next tick fills it:
+  // so it is drawn before every tick, 101 times a pass. (Once after the row
+  // would leave the same pixels, but the chart's recorded sequence of
+  // operations, which replays and golden traces compare, is this one.)
   const Colour erase_colour = palette_colour(0);
-  for (st.tick_index = 81; st.tick_index >= -19; st.tick_index -= 1) {
-    st.tick_x = (st.tick_index * 8 + st.step_count + st.grid_offset * 8 + 4) * 2;
-    Picture1.line(1, sgl(st.level), 1241, sgl(st.level));
+  for (st.tick_index = kFirstTickColumn; st.tick_index >= kLastTickColumn; st.tick_index -= 1) {
+    st.tick_x = tick_x(st.tick_index, st.grid_offset, st.step_count);
+    draw_baseline(Picture1, st.level);
     const Single tenths = sng(dbl(st.tick_index) / 10);
     const bool long_tick = sng(double(tenths) - Int(tenths)) == 0;
-    const Integer above = long_tick ? 12 : 6;
-    const Integer below = long_tick ? 13 : 7;
-    Picture1.line(sgl(st.tick_x - 2), sgl(st.level - above), sgl(st.tick_x - 2), sgl(st.level + below), erase_colour);
-    Picture1.line(sgl(st.tick_x), sgl(st.level - above), sgl(st.tick_x), sgl(st.level + below), st.fore_colour);
+    draw_scale_tick(Picture1, st.tick_x, st.level, long_tick ? kLongTick : kShortTick, st.fore_colour, erase_colour);
   }
 
-  // The centre marker, never erased.
-  const Colour marker_colour = palette_colour(7);
-  Picture1.line(640, sgl(st.level - 37), 640, sgl(st.level - 21), marker_colour);
-  Picture1.line(640, sgl(st.level - 10), 640, sgl(st.level + 9), marker_colour);
-  Picture1.line(640, sgl(st.level + 21), 640, sgl(st.level + 37), marker_colour);
+  draw_centre_marker(Picture1, st.level);
 
   Picture1.set_scale_mode(kCharacterUnits);
-  st.local_angle = st.chart_angle - 40;
+  st.local_angle = st.chart_angle - kCentreOffsetDegrees;
   if (st.local_angle <= 0) st.local_angle += 360;
   print_at(Picture1, 124, 48, st.local_angle, "    ");
   print_at(Picture1, 134, 48, "local");
@@ -58,9 +51,7 @@ void Form1::picture1_click() {
       if (st.label_angle <= 0) st.label_angle += 360;
       if (st.label_angle > 360) st.label_angle -= 360;
       Picture1.set_scale_mode(kPixelUnits);
-      Picture1.set_current_y(sgl(st.level + 20));
-      Picture1.set_current_x(sng(16 * double(st.label_pos) - 4));
-      Picture1.print(printed(st.label_angle));
+      print_scale_label(Picture1, label_x(st.label_pos), st.level, st.label_angle);
       Picture1.set_scale_mode(kCharacterUnits);
     }
   }

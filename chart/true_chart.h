@@ -6,19 +6,17 @@
 
 #include <cmath>
 
-namespace pelmora {
+#include "chart/chart_geometry.h"
 
-inline constexpr int kCentreMarkerX = 640;
-inline constexpr double kPixelsPerDegreeAlong = 16;
-inline constexpr double kPixelsPerDegreeUp = 4.6;
+namespace pelmora {
 
 // The x of a right ascension (degrees), taken the short way round from the
 // sidereal time: angles grow to the left.
 inline double true_chart_x(double sidereal_time, double ra) {
-  return kCentreMarkerX + kPixelsPerDegreeAlong * std::remainder(sidereal_time - ra, 360.0);
+  return kCentreMarkerX + kPixelsPerDegree * std::remainder(sidereal_time - ra, 360.0);
 }
 
 // The y of a height (degrees) above the baseline at `level`.
-inline double true_chart_y(int level, double height) { return level - kPixelsPerDegreeUp * height; }
+inline double true_chart_y(int level, double height) { return level - kPixelsPerDegreeOfHeight * height; }
 
 }  // namespace pelmora

@@ -7,13 +7,12 @@
 
 #include "chart/chart_geometry.h"
 #include "chart/star_catalogue.h"
-#include "guide/names.h"
+#include "chart/star_field.h"
+#include "guide/moon_phase.h"
 
 namespace pelmora {
 
 namespace {
-
-constexpr double kPixelsPerDegreeOfHeight = 4.6;
 
 std::string degrees(int angle) { return std::to_string(angle) + "\u00b0"; }
 
@@ -23,11 +22,8 @@ std::string height_words(double degrees_above) {
   return std::to_string(std::labs(rounded)) + (rounded > 0 ? "\u00b0 above the baseline" : "\u00b0 below the baseline");
 }
 
-// The x of an angle on the chart, for the chart angle A it is counted
-// from (A or A + 360): 16 pixels a degree, 2 a step.
-int chart_x(int reference_angle, int angle, int step_eighth, int x_extra = 0) {
-  return ((reference_angle - angle) * 8 + step_eighth + 4 - x_extra) * 2;
-}
+// How far from a figure's outline a point still names it, in pixels.
+constexpr int kReach = 3;
 
 double distance(double x1, double y1, double x2, double y2) { return std::hypot(x1 - x2, y1 - y2); }
 
@@ -80,38 +76,11 @@ std::optional<ChartName> readout_at(const FormState& st, double x, double y) {
   return std::nullopt;
 }
 
-// Calls `visit(label, place, row, x)` for every entry of the sectors drawn,
-// with the x the star field gives it: the same walk over the sectors as
-// Module1::draw_star_field, which draws as it goes and keeps no places
-// (the guide's test holds the two together, entry by entry, over a turn).
+// Calls `visit(const PlacedEntry&)` for every entry of the sectors the
+// picture shows, where the star field drew it.
 template <typename Visit>
 void for_each_drawn_entry(const FormState& st, Visit&& visit) {
-  const int chart_angle = st.shown_chart_angle.value();
-  const int top_sector = chart_angle / 10 * 10;
-  for (int offset = 80; offset >= 0; offset -= 10) {
-    int sector = top_sector - offset;
-    int reference = chart_angle;
-    if (sector < 0) {
-      sector += 360;
-      reference += 360;
-    } else if (sector == 0) {
-      sector = 360;
-    }
-    int place = 0;
-    for (const catalogue_row& row : star_catalogue(sector)) {
-      ++place;
-      if (const auto* star = std::get_if<star_entry>(&row.entry)) {
-        visit(sector, place, row, chart_x(reference, star->longitude, st.step_eighth.value()));
-      } else {
-        const auto& mark = std::get<marker_entry>(row.entry);
-        visit(sector, place, row, chart_x(reference, mark.longitude, st.step_eighth.value(), mark.x_extra));
-      }
-    }
-  }
-}
-
-int star_y(const FormState& st, const star_entry& star) {
-  return to_integer(dbl(st.level) - star.latitude * kPixelsPerDegreeOfHeight).value();
+  for_each_star_field_entry(st.shown_chart_angle, st.step_eighth, st.level, visit);
 }
 
 // The nearest star or marker of the star field within reach of the point.
@@ -119,22 +88,25 @@ std::optional<ChartName> entry_at(const FormState& st, double x, double y) {
   const int level = st.level.value();
   std::optional<ChartName> nearest;
   double nearest_distance = 0;
-  const auto consider = [&](double d, int label, int place, const std::string& detail) {
+  const auto consider = [&](double d, const catalogue_row& row, const std::string& detail) {
     if (nearest && d >= nearest_distance) return;
     nearest_distance = d;
-    nearest = ChartName{std::string(entry_name(label, place)), detail};
+    nearest = ChartName{std::string(row.name), detail};
   };
-  for_each_drawn_entry(st, [&](int label, int place, const catalogue_row& row, int entry_x) {
+  for_each_drawn_entry(st, [&](const PlacedEntry& entry) {
+    const catalogue_row& row = entry.row;
+    const int entry_x = entry.x.value(), entry_y = entry.y.value();
     if (const auto* star = std::get_if<star_entry>(&row.entry)) {
-      const double d = distance(x, y, entry_x, star_y(st, *star));
-      if (d <= star->rings().back().radius + 3)
-        consider(d, label, place, "Star at " + degrees(star->longitude) + ", " + height_words(star->latitude) + ".");
+      const double d = distance(x, y, entry_x, entry_y);
+      if (d <= star->rings().back().radius + kReach)
+        consider(d, row, "Star at " + degrees(star->longitude) + ", " + height_words(star->latitude) + ".");
       return;
     }
     const auto& mark = std::get<marker_entry>(row.entry);
     for (const segment& s : mark.segments())
-      if (std::abs(x - entry_x) <= 3 && y >= level + s.top - 3 && y <= level + s.bottom + 3)
-        consider(std::abs(x - entry_x), label, place, "Marker at " + degrees(mark.longitude) + " on the baseline.");
+      if (std::abs(x - entry_x) <= kReach && y >= level + s.top - kReach && y <= level + s.bottom + kReach)
+        consider(std::abs(x - entry_x), row,
+                 "Marker at " + degrees(mark.longitude) + " on the baseline: " + std::string(row.note) + ".");
   });
   return nearest;
 }
@@ -143,35 +115,35 @@ std::optional<ChartName> figure_at(const FormState& st, double x, double y) {
   const int chart_angle = st.shown_chart_angle.value();
   const int level = st.level.value();
   if (st.moon_drawn && angle_in_view(chart_angle, st.lunar_angle.value()) &&
-      distance(x, y, st.moon_drawn_x.value(), st.moon_drawn_y.value()) <= 11 + 3) {
-    return ChartName{"The moon", "At " + degrees(st.lunar_angle.value()) + " on the scale, " +
-                                     (moon_waxing(st) ? "waxing" : "waning") + " (phase angle " +
-                                     degrees(st.lunar_phase.value()) + ")."};
+      distance(x, y, st.moon_drawn_x.value(), st.moon_drawn_y.value()) <= kMoonRadius + kReach) {
+    return ChartName{"The moon", "At " + degrees(st.lunar_angle.value()) + " on the scale; " +
+                                     moon_phase_words(elongation_of_chart_phase(st.lunar_phase.value())) + "."};
   }
-  if (angle_in_view(chart_angle, st.solar_angle.value()) && distance(x, y, st.sun_x.value(), level) <= 26 + 3) {
+  if (angle_in_view(chart_angle, st.solar_angle.value()) &&
+      distance(x, y, st.sun_x.value(), level) <= kSunRadius + kReach) {
     return ChartName{"The sun", "At " + degrees(st.solar_angle.value()) + " on the scale, on its yearly path."};
   }
   // The dots of the equator, on their grid 16 pixels apart.
   for (int column = kFirstEquatorColumn; column >= kLastEquatorColumn; --column) {
     const EquatorDot dot = equator_dot(st, column);
-    if (std::abs(x - dot.x) <= 8 && std::abs(y - dot.y) <= 5) {
+    if (std::abs(x - dot.x) <= kPixelsPerDegree / 2 && std::abs(y - dot.y) <= 5) {
       const double sine = std::sin(dot.angle * std::numbers::pi / 180);
       return ChartName{"The celestial equator", "At " + degrees(dot.angle % 360 == 0 ? 360 : dot.angle % 360) + ", " +
-                                                    height_words(-23.5 * sine) +
+                                                    height_words(-kEquatorTiltDegrees * sine) +
                                                     "; it crosses the sun's path at 180\u00b0 and 360\u00b0."};
     }
   }
-  if (std::abs(x - 640) <= 3 && std::abs(y - level) <= 37)
+  if (std::abs(x - kCentreMarkerX) <= kReach && y >= level + kCentreMarkerSegments.front().top &&
+      y <= level + kCentreMarkerSegments.back().bottom)
     return ChartName{"The centre marker", "The \"local\" read-out gives the scale's angle here."};
   return std::nullopt;
 }
 
 std::optional<ChartName> scale_at(const FormState& st, double x, double y) {
   const int level = st.level.value();
-  if (y < level - 13 || y > level + 36) return std::nullopt;
-  // The scale's angle at x: 16 pixels a degree from the left edge.
-  const double steps = (x - 8 - 2 * st.step_eighth.value()) / 16.0;
-  long angle = std::lround(st.shown_chart_angle.value() - steps);
+  // From the long ticks' tops to the labels' feet.
+  if (y < level - kLongTick.above || y > level + kLabelBelowBaseline + kCellHeight) return std::nullopt;
+  long angle = std::lround(scale_angle_at(st.shown_chart_angle, st.step_eighth, x));
   angle = ((angle - 1) % 360 + 360) % 360 + 1;
   return ChartName{"The baseline",
                    "The sun's yearly path with its scale of angles; here " + degrees(static_cast<int>(angle)) + "."};
@@ -181,13 +153,13 @@ std::optional<ChartName> scale_at(const FormState& st, double x, double y) {
 
 std::optional<PicturePoint> entry_position(const FormState& st, int label, int place) {
   std::optional<PicturePoint> found;
-  for_each_drawn_entry(st, [&](int entry_label, int entry_place, const catalogue_row& row, int entry_x) {
-    if (entry_label != label || entry_place != place) return;
-    if (const auto* star = std::get_if<star_entry>(&row.entry)) {
-      found = PicturePoint{entry_x, star_y(st, *star)};
+  for_each_drawn_entry(st, [&](const PlacedEntry& entry) {
+    if (entry.row.label != label || entry.place != place) return;
+    if (std::holds_alternative<star_entry>(entry.row.entry)) {
+      found = PicturePoint{entry.x.value(), entry.y.value()};
     } else {
-      const segment& first = std::get<marker_entry>(row.entry).segments().front();
-      found = PicturePoint{entry_x, st.level.value() + (first.top + first.bottom) / 2};
+      const segment& first = std::get<marker_entry>(entry.row.entry).segments().front();
+      found = PicturePoint{entry.x.value(), st.level.value() + (first.top + first.bottom) / 2};
     }
   });
   return found;
@@ -196,14 +168,7 @@ std::optional<PicturePoint> entry_position(const FormState& st, int label, int p
 EquatorDot equator_dot(const FormState& st, int column) {
   int angle = st.shown_chart_angle.value() - column;
   if (angle < 1) angle += 360;
-  return {(column * 8 + st.grid_offset.value() + 4) * 2, equator_y(st.level, angle, st.pi), angle};
-}
-
-bool moon_waxing(const FormState& st) {
-  // The phase angle runs a whole turn a month: 270 at new moon (the moon
-  // lowest), 90 at full moon (highest). Waxing is the half-turn between.
-  const int since_new = (st.lunar_phase.value() + 90) % 360;
-  return since_new < 180;
+  return {equator_dot_x(column, st.grid_offset).value(), equator_y(st.level, angle, st.pi), angle};
 }
 
 std::optional<ChartName> name_at(const FormState& st, double x, double y) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/state.h"
+#include "chart/chart_geometry.h"
 
 namespace pelmora {
 
@@ -30,16 +31,11 @@ std::optional<PicturePoint> entry_position(const FormState& st, int label, int p
 
 // A dot of the equator curve as the chart shows it now: the curve's columns
 // run from kFirstEquatorColumn at the left down to kLastEquatorColumn.
-inline constexpr int kFirstEquatorColumn = 86;
-inline constexpr int kLastEquatorColumn = -14;
 struct EquatorDot {
   int x = 0;
   double y = 0;
   int angle = 0;  // the curve's angle there, 1 to 374
 };
 EquatorDot equator_dot(const FormState& st, int column);
-
-// Whether the moon waxes, by its phase angle.
-bool moon_waxing(const FormState& st);
 
 }  // namespace pelmora

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "guide/chart_points.h"
+#include "guide/moon_phase.h"
 
 namespace pelmora {
 
@@ -49,7 +50,8 @@ std::string chart_in_words(const FormState& st) {
   add(std::to_string(st.solar_angle.value()));
   add(" degrees, moon at ");
   add(std::to_string(st.lunar_angle.value()));
-  add(moon_waxing(st) ? " degrees, waxing" : " degrees, waning");
+  add(" degrees, ");
+  add(moon_phase_words(elongation_of_chart_phase(st.lunar_phase.value())));
   add(". Centre of the chart at ");
   add(std::to_string(st.local_angle.value()));
   add(" degrees.");

@@ -8,7 +8,6 @@
 #include "chart/star_catalogue.h"
 #include "chart/true_chart.h"
 #include "guide/chart_points.h"
-#include "guide/names.h"
 
 namespace pelmora {
 
@@ -29,7 +28,7 @@ void for_each_entry(Visit&& visit) {
   for (const catalogue_row& row : star_catalogue_rows()) {
     place = row.label == label ? place + 1 : 1;
     label = row.label;
-    visit(row, label, place, std::string(entry_name(label, place)));
+    visit(row, label, place, std::string(row.name));
   }
 }
 
@@ -57,9 +56,10 @@ std::vector<PositionRow> design_positions(const FormState& st) {
   PositionRow sun{"The sun", "sun", double(st.solar_angle.value()), {}, 0.0, {}, {}};
   if (angle_in_view(st.shown_chart_angle, st.solar_angle)) set_point(sun, st.sun_x.value(), st.level.value());
   rows.push_back(sun);
-  // The marker's height follows the phase: 24.84 pixels at the top of its swing.
-  const double moon_pixels = 24.84 * std::sin(double(st.pi) * st.lunar_phase.value() / 180);
-  PositionRow moon{"The moon", "moon", double(st.lunar_angle.value()), {}, moon_pixels / kPixelsPerDegreeUp, {}, {}};
+  // The marker's height follows the phase, the whole swing at full and new moon.
+  const double moon_pixels = kMoonSwingPixels * std::sin(double(st.pi) * st.lunar_phase.value() / 180);
+  PositionRow moon{"The moon", "moon", double(st.lunar_angle.value()), {}, moon_pixels / kPixelsPerDegreeOfHeight,
+                   {},         {}};
   if (angle_in_view(st.shown_chart_angle, st.lunar_angle) && st.moon_drawn)
     set_point(moon, st.moon_drawn_x.value(), st.moon_drawn_y.value());
   rows.push_back(moon);
