@@ -1,3 +1,4 @@
+#include <cmath>
 #include <utility>
 
 #include "app/form1.h"
@@ -6,7 +7,43 @@
 
 namespace pelmora {
 
+namespace {
+// Simulation mode turns the chart an eighth of a degree a step: 30 seconds
+// of the sky's turning.
+constexpr double kSimulatedSecondsPerStep = 30;
+}  // namespace
+
 bool Form1::in_view(Integer angle) const { return angle_in_view(st.chart_angle, angle); }
+
+void Form1::draw_true_sky_pass(bool stepped) {
+  if (true_load_ != st.load_count) {
+    // A load cleared the picture and starts the simulated time afresh.
+    true_pass_.forget();
+    true_load_ = st.load_count;
+    true_base_date_ = clock_.date_text();
+    true_base_seconds_ = double(clock_.seconds_since_midnight());
+    true_steps_ = 0;
+  }
+  const TrueSkyPlaces places =
+      is_true(st.simulation_mode)
+          ? true_sky_->places_at(true_base_date_, true_base_seconds_ + kSimulatedSecondsPerStep * double(true_steps_))
+          : true_sky_->places_at(clock_.date_text(), double(clock_.seconds_since_midnight()));
+  if (stepped) ++true_steps_;
+  true_pass_.draw(Picture1, st.level, st.fore_colour, places);
+
+  // "local" and "lunar": the sidereal time and the moon's right ascension,
+  // in whole degrees.
+  const auto whole_degrees = [](double angle) {
+    const int degrees = static_cast<int>(std::floor(angle)) % 360;
+    return Integer(degrees <= 0 ? degrees + 360 : degrees);
+  };
+  st.local_angle = whole_degrees(places.sidereal_time);
+  st.lunar_angle = whole_degrees(places.moon.ra);
+  print_at(Picture1, 124, 48, st.local_angle, "    ");
+  print_at(Picture1, 134, 48, "local");
+  print_at(Picture1, 4, 42, "lunar");
+  print_at(Picture1, 14, 42, st.lunar_angle, "    ");
+}
 
 void Form1::picture1_click() {
   // Only the redraw that a timer step asks for moves the chart on; a click
@@ -15,54 +52,58 @@ void Form1::picture1_click() {
 
   compute_moon();
 
-  Picture1.set_scale_mode(kPixelUnits);
   st.step_eighth = to_integer(sng(dbl(st.step_count) - 8 * Int(sng(dbl(st.step_count) / 8))));
+  if (true_sky_) {
+    draw_true_sky_pass(stepped);
+  } else {
+    Picture1.set_scale_mode(kPixelUnits);
 
-  // The baseline and the row of ticks; each tick erases its image of the
-  // step before, 2 pixels to the left. That erase stroke cuts a gap into the
-  // baseline, and the baseline drawn again ahead of the next tick fills it:
-  // so it is drawn before every tick, 101 times a pass. (Once after the row
-  // would leave the same pixels, but the chart's recorded sequence of
-  // operations, which replays and golden traces compare, is this one.)
-  const Colour erase_colour = palette_colour(0);
-  for (st.tick_index = kFirstTickColumn; st.tick_index >= kLastTickColumn; st.tick_index -= 1) {
-    st.tick_x = tick_x(st.tick_index, st.grid_offset, st.step_count);
-    draw_baseline(Picture1, st.level);
-    const Single tenths = sng(dbl(st.tick_index) / 10);
-    const bool long_tick = sng(double(tenths) - Int(tenths)) == 0;
-    draw_scale_tick(Picture1, st.tick_x, st.level, long_tick ? kLongTick : kShortTick, st.fore_colour, erase_colour);
-  }
-
-  draw_centre_marker(Picture1, st.level);
-
-  Picture1.set_scale_mode(kCharacterUnits);
-  st.local_angle = st.chart_angle - kCentreOffsetDegrees;
-  if (st.local_angle <= 0) st.local_angle += 360;
-  print_at(Picture1, 124, 48, st.local_angle, "    ");
-  print_at(Picture1, 134, 48, "local");
-
-  // Scale labels, each 12 pixels left of its long tick.
-  for (st.tick_index = 80; st.tick_index >= 0; st.tick_index -= 10) {
-    st.label_pos = sng(dbl(st.step_count) / 8 + dbl(st.tick_index - 10) + dbl(st.grid_offset));
-    st.label_ref_angle = st.chart_angle - st.tick_index > 0 ? st.chart_angle : st.chart_angle + 360;
-    if (st.label_pos > 1 && st.label_pos < 80) {
-      const Single tens = sng(dbl(st.label_ref_angle - st.grid_offset + 10) / 10);
-      st.label_angle = to_integer(sng(10 * Int(tens) - dbl(st.tick_index)));
-      if (st.label_angle <= 0) st.label_angle += 360;
-      if (st.label_angle > 360) st.label_angle -= 360;
-      Picture1.set_scale_mode(kPixelUnits);
-      print_scale_label(Picture1, label_x(st.label_pos), st.level, st.label_angle);
-      Picture1.set_scale_mode(kCharacterUnits);
+    // The baseline and the row of ticks; each tick erases its image of the
+    // step before, 2 pixels to the left. That erase stroke cuts a gap into the
+    // baseline, and the baseline drawn again ahead of the next tick fills it:
+    // so it is drawn before every tick, 101 times a pass. (Once after the row
+    // would leave the same pixels, but the chart's recorded sequence of
+    // operations, which replays and golden traces compare, is this one.)
+    const Colour erase_colour = palette_colour(0);
+    for (st.tick_index = kFirstTickColumn; st.tick_index >= kLastTickColumn; st.tick_index -= 1) {
+      st.tick_x = tick_x(st.tick_index, st.grid_offset, st.step_count);
+      draw_baseline(Picture1, st.level);
+      const Single tenths = sng(dbl(st.tick_index) / 10);
+      const bool long_tick = sng(double(tenths) - Int(tenths)) == 0;
+      draw_scale_tick(Picture1, st.tick_x, st.level, long_tick ? kLongTick : kShortTick, st.fore_colour, erase_colour);
     }
+
+    draw_centre_marker(Picture1, st.level);
+
+    Picture1.set_scale_mode(kCharacterUnits);
+    st.local_angle = st.chart_angle - kCentreOffsetDegrees;
+    if (st.local_angle <= 0) st.local_angle += 360;
+    print_at(Picture1, 124, 48, st.local_angle, "    ");
+    print_at(Picture1, 134, 48, "local");
+
+    // Scale labels, each 12 pixels left of its long tick.
+    for (st.tick_index = 80; st.tick_index >= 0; st.tick_index -= 10) {
+      st.label_pos = sng(dbl(st.step_count) / 8 + dbl(st.tick_index - 10) + dbl(st.grid_offset));
+      st.label_ref_angle = st.chart_angle - st.tick_index > 0 ? st.chart_angle : st.chart_angle + 360;
+      if (st.label_pos > 1 && st.label_pos < 80) {
+        const Single tens = sng(dbl(st.label_ref_angle - st.grid_offset + 10) / 10);
+        st.label_angle = to_integer(sng(10 * Int(tens) - dbl(st.tick_index)));
+        if (st.label_angle <= 0) st.label_angle += 360;
+        if (st.label_angle > 360) st.label_angle -= 360;
+        Picture1.set_scale_mode(kPixelUnits);
+        print_scale_label(Picture1, label_x(st.label_pos), st.level, st.label_angle);
+        Picture1.set_scale_mode(kCharacterUnits);
+      }
+    }
+
+    if (in_view(st.solar_angle)) draw_sun();
+    if (in_view(st.lunar_angle)) draw_moon();
+    print_at(Picture1, 4, 42, "lunar");
+    print_at(Picture1, 14, 42, st.lunar_angle, "    ");
+
+    draw_equator_curve();
+    module1_.draw_star_field(st.chart_angle, st.step_eighth);
   }
-
-  if (in_view(st.solar_angle)) draw_sun();
-  if (in_view(st.lunar_angle)) draw_moon();
-  print_at(Picture1, 4, 42, "lunar");
-  print_at(Picture1, 14, 42, st.lunar_angle, "    ");
-
-  draw_equator_curve();
-  module1_.draw_star_field(st.chart_angle, st.step_eighth);
   show_date();
   print_at(Picture1, 8, 44, st.chart_angle, "    ");
 

@@ -18,6 +18,7 @@
 #include "replay/interruption.h"
 #include "replay/output_file.h"
 #include "replay/replay.h"
+#include "replay/true_sky_places.h"
 
 namespace pelmora {
 
@@ -138,15 +139,18 @@ std::optional<std::string> check_outputs(const Options& options, std::optional<O
   return std::nullopt;
 }
 
-// The positions after the run: the design's own, or the true sky at the
-// clock's moment and the place asked for (the computer's zone's by default).
-std::string positions_after(const Options& options, Replay& replay) {
+// The place of the true sky: the one asked for, or the computer's zone's.
+sky::Place true_sky_place(const Options& options) {
+  return options.place.value_or(sky::zone_place(sky::system_zone_name(), sky::system_zone_rows()));
+}
+
+// The positions after the run: the design's own, or the true sky of the
+// last pass (of the clock's moment when none was drawn).
+std::string positions_after(Replay& replay, const RoomSky* room) {
   const FormState& st = replay.form().state();
-  if (options.sky == SkyMode::design) return positions_table(design_positions(st));
-  const sky::Place place = options.place.value_or(sky::zone_place(sky::system_zone_name(), sky::system_zone_rows()));
-  const LocalMoment utc = universal_time(replay.clock().moment());
-  const auto moment = sky::utc_julian_date(utc.year, utc.month, utc.day, double(utc.milliseconds) / 1000);
-  return positions_table(true_positions(sky::true_sky(moment, {place.latitude, place.longitude}), st.level.value()));
+  if (!room) return positions_table(design_positions(st));
+  const LocalMoment moment = room->last_moment().value_or(replay.clock().moment());
+  return positions_table(true_positions(room->sky_at(moment), st.level.value()));
 }
 
 }  // namespace
@@ -186,6 +190,11 @@ int run_headless(const Options& options, char* program) {
 
   Picture picture(canvas ? &*canvas : nullptr, writer ? &*writer : nullptr);
   Replay replay(picture, start, writer ? &*writer : nullptr);
+  std::optional<RoomSky> room;
+  if (options.sky == SkyMode::true_sky) {
+    room.emplace(true_sky_place(options));
+    replay.form().set_true_sky(&*room);
+  }
   // A stream or standard output is read as it comes: handed over after
   // each handler. A file is written a buffer at a time; a failure still
   // shows within a buffer's worth of lines.
@@ -219,7 +228,7 @@ int run_headless(const Options& options, char* program) {
   }
   std::optional<OutputFile> positions_file;
   if (positions_target && status == 0) {
-    const std::string table = positions_after(options, replay);
+    const std::string table = positions_after(replay, room ? &*room : nullptr);
     auto opened = OutputFile::open(*positions_target);
     if (auto* problem = std::get_if<std::string>(&opened)) return fail(kExitFailed, *problem);
     positions_file.emplace(std::move(std::get<OutputFile>(opened)));

@@ -18,8 +18,12 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace pelmora {
@@ -251,6 +255,43 @@ TEST_F(ProgramTest, PositionsOfTheTrueSkyAndOfTheDesign) {
   // The chart angle is 206 at 06:00: Regulus at ((206 - 152) * 8 + 4) * 2.
   EXPECT_EQ(design[21],
             (std::vector<std::string>{"Regulus (alpha Leonis)", "star", "152.0000", "", "1.0000", "872", "427"}));
+}
+
+TEST_F(ProgramTest, TrueSkyFiguresAreErasedWhereTheyWereDrawnAndStandWhereThePositionsSay) {
+  // Two hours of simulated sky: the bodies move by fractions of pixels and
+  // the moon and planets move among the stars.
+  const ProgramRun run = run_program(
+      "--sky true --place 40.4168,-3.7038 --at '2026-12-07 05:00' --script tick*240 "
+      "--trace " +
+      path("true.trace") + " --positions " + path("true.tsv"));
+  ASSERT_EQ(run.status, 0) << run.output;
+  // Every circle on the picture at the end: drawn and not erased since.
+  std::map<std::tuple<std::string, std::string, std::string>, int> standing;
+  std::ifstream trace(path("true.trace"));
+  for (std::string line; std::getline(trace, line);) {
+    if (line == "cls") standing.clear();
+    std::istringstream words(line);
+    std::string kind, x, y, radius, colour;
+    if (!(words >> kind >> x >> y >> radius >> colour) || kind != "circle") continue;
+    if (colour == "000000") {
+      standing.erase({x, y, radius});
+    } else {
+      standing[{x, y, radius}] = 1;
+    }
+  }
+  std::ifstream table_file(path("true.tsv"));
+  const auto rows = table_rows(std::string(std::istreambuf_iterator<char>(table_file), {}));
+  std::set<std::pair<std::string, std::string>> placed;
+  for (const auto& row : rows)
+    if (row.size() == 7 && !row[5].empty()) placed.insert({row[5], row[6]});
+  int figures = 0;
+  for (const auto& [circle, drawn] : standing) {
+    const auto& [x, y, radius] = circle;
+    if (radius == "1") continue;  // a dot of the equator
+    ++figures;
+    EXPECT_TRUE(placed.count({x, y})) << "a ring at " << x << ", " << y << " of radius " << radius;
+  }
+  EXPECT_GE(figures, 8);
 }
 
 TEST_F(ProgramTest, SnapshotToStandardOutputIsThePicture) {
