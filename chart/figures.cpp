@@ -36,17 +36,14 @@ void Form1::draw_moon() {
 
 void Form1::draw_equator_curve() {
   Picture1.set_scale_mode(kPixelUnits);
-  for (st.curve_index = kFirstEquatorColumn; st.curve_index >= kLastEquatorColumn; st.curve_index -= 1) {
-    st.curve_x = equator_dot_x(st.curve_index, st.grid_offset);
-    st.curve_angle = st.chart_angle - st.curve_index;
-    if (st.curve_angle < 1) st.curve_angle += 360;
+  for (Integer column = kFirstEquatorColumn; column >= kLastEquatorColumn; column -= 1) {
+    const Integer x = equator_dot_x(column, st.grid_offset);
+    Integer angle = st.chart_angle - column;
+    if (angle < 1) angle += 360;
     // The dot 16 pixels to the left showed this same angle before the chart
     // angle last grew: erase it at that height.
-    st.curve_angle_prev = st.curve_angle;
-    st.curve_y = equator_y(st.level, st.curve_angle, st.pi);
-    st.curve_y_prev = equator_y(st.level, st.curve_angle_prev, st.pi);
-    draw_equator_dot(Picture1, {sgl(st.curve_x), st.curve_y, sgl(st.curve_x - kPixelsPerDegree), st.curve_y_prev},
-                     palette_colour(0));
+    const Single y = equator_y(st.level, angle, st.pi);
+    draw_equator_dot(Picture1, {sgl(x), y, sgl(x - kPixelsPerDegree), y}, palette_colour(0));
   }
   Picture1.set_scale_mode(kCharacterUnits);
 }

@@ -110,6 +110,19 @@ constexpr std::array kOptions = {
                 options.full_screen = true;
                 return {};
               }},
+    OptionRow{"--reset-settings", "", false, Runs::window_only,
+              [](Options& options, const std::string&) -> Problem {
+                options.reset_settings = true;
+                return {};
+              }},
+    OptionRow{"--colours", "", true, Runs::any,
+              [](Options& options, const std::string& value) -> Problem {
+                options.colours = scheme_named(value);
+                if (!options.colours)
+                  return "--colours " + quoted_argument(value) +
+                         " is not a colour scheme: use classic, bright or night";
+                return {};
+              }},
     OptionRow{"--scale", "", true, Runs::any,
               [](Options& options, const std::string& value) -> Problem {
                 const auto scale = parse_scale(value);
@@ -210,6 +223,11 @@ Problem combination_problem(const Options& options, const std::vector<const Opti
       return std::string(row->name) + " belongs to the window: it cannot be used with --script, --trace or --snapshot";
   if (scale_given && !options.snapshot_file)
     return "--scale sets the scale of a snapshot and needs --snapshot (the window takes its scale from the screen)";
+  // The window does not draw the true sky yet: better refused than the
+  // design shown under its name.
+  if (options.sky == SkyMode::true_sky && !options.headless())
+    return "--sky true is drawn in headless runs only for now: use it with --script, --trace, --snapshot or "
+           "--positions";
   return {};
 }
 
@@ -249,48 +267,70 @@ std::variant<Options, std::string> parse_options(const std::vector<std::string>&
 
 std::string usage_text() {
   return "Usage: pelmora [options]\n"
-         "A sky clock: the band of sky along the sun's path, turning with the time of day.\n"
-         "With no options it opens its window on the computer's clock.\n"
+         "A sky clock: the band of sky along the sun's path, turning with the time of\n"
+         "day. With no options it opens its window on the computer's clock.\n"
          "\n"
-         "  --at WHEN          start the clock at WHEN instead of now: YYYY-MM-DD, YYYY-MM-DD HH:MM,\n"
-         "                     YYYY-MM-DD HH:MM:SS or YYYY-MM-DD HH:MM:SS.f (local time; T may stand for\n"
-         "                     the blank). In the window the clock runs on in real time from WHEN.\n"
-         "  --script WORDS     run headless on a virtual clock through the events WORDS, in order:\n"
-         "                       tick, tick*N       15 ms of clock time, then a timer tick (N times)\n"
-         "                       wait:S             S seconds of clock time with no event\n"
-         "                       click:clock_mode, click:cmd_exit, click:picture1\n"
-         "                       close              the window's close request\n"
-         "                       answer:yes, answer:no, answer:cancel   for the next message box\n"
-         "  --trace FILE       headless; write every drawing and window operation to FILE (- for\n"
-         "                     standard output), one a line\n"
-         "  --snapshot FILE    headless; after the script write the picture area to FILE as PNG (- for\n"
-         "                     standard output)\n"
-         "  --scale S          the snapshot at S pixels for each pixel of the picture area, from 0.5 to 4\n"
-         "                     (--scale 2 gives 2482 by 1842): lines, circles and text drawn at that size\n"
-         "  --sky design|true  the chart as designed (the default), or the true sky for your place:\n"
-         "                     the sun, the moon, five planets and the stars where they stand, the\n"
-         "                     centre marker at the local sidereal time\n"
-         "  --place PLACE      where you stand for the true sky: LAT,LON in decimal degrees (north and\n"
-         "                     east positive, e.g. 40.4168,-3.7038) or a time zone or its city\n"
-         "                     (Europe/Madrid, Madrid); default: the computer's time zone's city\n"
-         "  --positions FILE   headless; after the run write where each body stands, a tab-separated\n"
-         "                     table (- for standard output): body, kind, ra_deg, dec_deg,\n"
-         "                     height_deg, x, y\n"
-         "  --clock-mode       start in clock mode, as if the clock mode button had been pressed once\n"
-         "                     (in a headless run: as if the script began with click:clock_mode)\n"
-         "  --full-screen      open the window full screen (F11 switches, Escape leaves full screen)\n"
-         "  --stats            in the window: at the end, print the timer ticks and redraw passes\n"
-         "                     per second and how soon the first chart was shown\n"
-         "  --help, --version\n"
+         "  --at WHEN         start the clock at WHEN instead of now: YYYY-MM-DD,\n"
+         "                    YYYY-MM-DD HH:MM, YYYY-MM-DD HH:MM:SS or\n"
+         "                    YYYY-MM-DD HH:MM:SS.f (local time; T may stand for the\n"
+         "                    blank). In the window the clock runs on from WHEN.\n"
+         "  --script WORDS    run headless on a virtual clock through the events WORDS,\n"
+         "                    in order:\n"
+         "                      tick, tick*N   15 ms of clock time, then a timer tick\n"
+         "                                     (N times)\n"
+         "                      wait:S         S seconds of clock time with no event\n"
+         "                      click:clock_mode, click:cmd_exit, click:picture1\n"
+         "                      close          the window's close request\n"
+         "                      answer:yes, answer:no, answer:cancel\n"
+         "                                     the answer of the next message box\n"
+         "  --trace FILE      headless; write every drawing and window operation to\n"
+         "                    FILE (- for standard output), one a line\n"
+         "  --snapshot FILE   headless; after the script write the picture area to\n"
+         "                    FILE as PNG (- for standard output)\n"
+         "  --scale S         the snapshot at S pixels for each pixel of the picture\n"
+         "                    area, from 0.5 to 4 (--scale 2 gives 2482 by 1842):\n"
+         "                    lines, circles and text drawn at that size\n"
+         "  --sky design|true the chart as designed (the default), or the true sky for\n"
+         "                    your place: sun, moon, five planets and the stars where\n"
+         "                    they stand, the centre marker at the local sidereal time\n"
+         "  --place PLACE     where you stand, for the true sky: LAT,LON in decimal\n"
+         "                    degrees (north and east positive, e.g. 40.4168,-3.7038)\n"
+         "                    or a time zone or its city (Europe/Madrid, Madrid);\n"
+         "                    default: the computer's time zone's city\n"
+         "  --positions FILE  headless; after the run write where each body stands, a\n"
+         "                    tab-separated table (- for standard output): body, kind,\n"
+         "                    ra_deg, dec_deg, height_deg, x, y\n"
+         "  --clock-mode      start in clock mode, as if the clock mode button had been\n"
+         "                    pressed once (headless: as if the script began with\n"
+         "                    click:clock_mode)\n"
+         "  --full-screen     open the window full screen (F11 switches, Escape leaves)\n"
+         "  --colours SCHEME  the chart (and a snapshot) in classic (as designed),\n"
+         "                    bright (dark colours lightened) or night (all in red)\n"
+         "                    colours, for this run only\n"
+         "  --reset-settings  start the window from the default settings\n"
+         "  --stats           in the window: at the end, print the timer ticks and\n"
+         "                    redraw passes per second and how soon the first chart\n"
+         "                    was shown\n"
+         "  -h, --help        print this help and end\n"
+         "  --version         print the version and end\n"
          "\n"
-         "In the window: rest the pointer on the chart to name what is there; a right click opens the\n"
-         "menu; F1 help, F11 full screen, Ctrl+S save and Ctrl+C copy the picture, Ctrl+Q quit.\n"
+         "In the window: rest the pointer on the chart to name what is there; a right\n"
+         "click, Shift+F10 or the Menu key opens the menu; F1 help, F11 full screen,\n"
+         "Ctrl+S save and Ctrl+C copy the picture, Ctrl+G go to a moment, Home back to\n"
+         "now, P pause (period: one step while paused), Ctrl+, preferences, Ctrl+Q quit.\n"
          "\n"
-         "Each option may be given once. The toolkit's own options (-platform NAME, -display DISPLAY,\n"
-         "-style STYLE, -reverse, -qwindowgeometry GEOMETRY and the rest) keep their meaning.\n"
+         "The window keeps its place, start mode, colours and picture folder in\n"
+         "$XDG_CONFIG_HOME/pelmora/pelmora.conf (~/.config/pelmora/pelmora.conf).\n"
+         "Options override them for one run; a headless run neither reads nor writes\n"
+         "them.\n"
          "\n"
-         "Exit status: 0 done, 1 run-time error or a file that could not be written, 2 bad command line;\n"
-         "128 + the signal when SIGINT, SIGTERM or SIGHUP stopped a headless run.\n";
+         "Each option may be given once. The toolkit's own options (-platform NAME,\n"
+         "-display DISPLAY, -style STYLE, -reverse, -qwindowgeometry GEOMETRY and the\n"
+         "rest) keep their meaning.\n"
+         "\n"
+         "Exit status: 0 done, 1 run-time error or a file that could not be written,\n"
+         "2 bad command line; 128 + the signal when SIGINT, SIGTERM or SIGHUP stopped\n"
+         "a headless run.\n";
 }
 
 }  // namespace pelmora

@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "chart/chart_geometry.h"
+#include "chart/readouts.h"
 #include "chart/star_catalogue.h"
 #include "chart/star_field.h"
 #include "guide/moon_phase.h"
@@ -27,51 +28,18 @@ constexpr int kReach = 3;
 
 double distance(double x1, double y1, double x2, double y2) { return std::hypot(x1 - x2, y1 - y2); }
 
-// A read-out: its cells (row, first and last column), its name and what it
-// means.
-struct Readout {
-  int row, first, last;
-  const char* name;
-  const char* clock_mode;
-  const char* simulation_mode;  // nullptr: the same as in clock mode
-};
-
-constexpr std::array kReadouts = {
-    Readout{1, 2, 36, "The title",
-            "The chart's title: the band of sky along the sun's yearly path, seen from the northern hemisphere.",
-            nullptr},
-    Readout{3, 2, 27, "minutes log in error",
-            "Worked out at each start of the chart: how far the time of day lies into its 32-minute span of the "
-            "turn, halved, in minutes (0 to .5).",
-            nullptr},
-    Readout{4, 134, 145, "Hours", "Hours of the computer's clock.",
-            "Simulated hours: the time runs on four minutes for each degree the chart has turned."},
-    Readout{6, 134, 145, "Minutes", "Minutes of the computer's clock.",
-            "Simulated minutes: four for each degree the chart has turned."},
-    Readout{8, 134, 145, "Seconds", "Seconds of the computer's clock.",
-            "Simulation mode: the chart turns as fast as it can be redrawn, a degree every eight steps."},
-    Readout{42, 4, 22, "lunar", "lunar: the moon's angle on the chart's scale, in degrees (0 to 360).", nullptr},
-    Readout{44, 8, 16, "The chart angle",
-            "The chart angle: the scale's angle at the left edge of the chart, in degrees (1 to 360).", nullptr},
-    Readout{48, 124, 139, "local",
-            "local: the scale's angle at the centre marker, in degrees (the chart angle less 40).", nullptr},
-    Readout{50, 4, 30, "update", "update: whole seconds until the chart's next step, one every 30 seconds.",
-            "cycle: the seconds the last redraw took, to hundredths."},
-    Readout{50, 68, 88, "The date", "The date of the computer's clock: day, month and year.", nullptr},
-    Readout{50, 124, 139, "solar", "solar: the sun's angle on the chart's scale, in degrees, from the day of the year.",
-            nullptr},
-};
-
-std::optional<ChartName> readout_at(const FormState& st, double x, double y) {
+std::optional<ChartName> readout_at(const ChartView& st, double x, double y) {
   const int row = static_cast<int>(std::floor(y / kCellHeight));
   const int column = static_cast<int>(std::floor(x / kCellWidth));
+  const Readout::Mode hidden = st.simulation_mode ? Readout::Mode::clock : Readout::Mode::simulation;
   for (const Readout& readout : kReadouts) {
-    if (readout.row != row || column < readout.first || column > readout.last) continue;
-    const bool simulation = is_true(st.simulation_mode) && readout.simulation_mode != nullptr;
-    const char* title = readout.name;
-    if (simulation && readout.row == 50) title = "cycle";
-    if (simulation && readout.row == 8) title = "simulation";
-    return ChartName{title, simulation ? readout.simulation_mode : readout.clock_mode, true};
+    if (readout.shown_in == hidden || row < readout.first_row || row > readout.last_row ||
+        column < readout.first_column || column > readout.last_column)
+      continue;
+    std::string title(readout.name);
+    if (readout.name == "the number below it") title = "The chart angle";
+    if (readout.name == "title") title = "The title";
+    return ChartName{title, std::string(readout.meaning), true};
   }
   return std::nullopt;
 }
@@ -79,12 +47,12 @@ std::optional<ChartName> readout_at(const FormState& st, double x, double y) {
 // Calls `visit(const PlacedEntry&)` for every entry of the sectors the
 // picture shows, where the star field drew it.
 template <typename Visit>
-void for_each_drawn_entry(const FormState& st, Visit&& visit) {
+void for_each_drawn_entry(const ChartView& st, Visit&& visit) {
   for_each_star_field_entry(st.shown_chart_angle, st.step_eighth, st.level, visit);
 }
 
 // The nearest star or marker of the star field within reach of the point.
-std::optional<ChartName> entry_at(const FormState& st, double x, double y) {
+std::optional<ChartName> entry_at(const ChartView& st, double x, double y) {
   const int level = st.level.value();
   std::optional<ChartName> nearest;
   double nearest_distance = 0;
@@ -111,7 +79,7 @@ std::optional<ChartName> entry_at(const FormState& st, double x, double y) {
   return nearest;
 }
 
-std::optional<ChartName> figure_at(const FormState& st, double x, double y) {
+std::optional<ChartName> figure_at(const ChartView& st, double x, double y) {
   const int chart_angle = st.shown_chart_angle.value();
   const int level = st.level.value();
   if (st.moon_drawn && angle_in_view(chart_angle, st.lunar_angle.value()) &&
@@ -139,7 +107,7 @@ std::optional<ChartName> figure_at(const FormState& st, double x, double y) {
   return std::nullopt;
 }
 
-std::optional<ChartName> scale_at(const FormState& st, double x, double y) {
+std::optional<ChartName> scale_at(const ChartView& st, double x, double y) {
   const int level = st.level.value();
   // From the long ticks' tops to the labels' feet.
   if (y < level - kLongTick.above || y > level + kLabelBelowBaseline + kCellHeight) return std::nullopt;
@@ -151,7 +119,7 @@ std::optional<ChartName> scale_at(const FormState& st, double x, double y) {
 
 }  // namespace
 
-std::optional<PicturePoint> entry_position(const FormState& st, int label, int place) {
+std::optional<PicturePoint> entry_position(const ChartView& st, int label, int place) {
   std::optional<PicturePoint> found;
   for_each_drawn_entry(st, [&](const PlacedEntry& entry) {
     if (entry.row.label != label || entry.place != place) return;
@@ -165,13 +133,13 @@ std::optional<PicturePoint> entry_position(const FormState& st, int label, int p
   return found;
 }
 
-EquatorDot equator_dot(const FormState& st, int column) {
+EquatorDot equator_dot(const ChartView& st, int column) {
   int angle = st.shown_chart_angle.value() - column;
   if (angle < 1) angle += 360;
   return {equator_dot_x(column, st.grid_offset).value(), equator_y(st.level, angle, st.pi), angle};
 }
 
-std::optional<ChartName> name_at(const FormState& st, double x, double y) {
+std::optional<ChartName> name_at(const ChartView& st, double x, double y) {
   if (x < 0 || y < 0 || x >= kPictureWidth || y >= kPictureHeight) return std::nullopt;
   if (auto readout = readout_at(st, x, y)) return readout;
   if (auto entry = entry_at(st, x, y)) return entry;

@@ -26,8 +26,8 @@ std::string plural(long count, const char* unit) {
 
 }  // namespace
 
-std::string chart_in_words(const FormState& st) {
-  const bool simulation = is_true(st.simulation_mode);
+std::string chart_in_words(const ChartView& st) {
+  const bool simulation = st.simulation_mode;
   std::string words = simulation ? "Simulation mode. Simulated time " : "Clock mode. ";
   const auto add = [&words](const std::string& piece) { words += piece; };
   add(two_digits(st.clock_hr));
@@ -42,7 +42,7 @@ std::string chart_in_words(const FormState& st) {
     add(", ");
     add(std::to_string(st.display_day.value()));
     add(" ");
-    add(st.month_names[static_cast<std::size_t>(month)]);
+    add(st.month_name);
     add(" ");
     add(std::to_string(st.display_year.value()));
   }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts the sky clock. Arguments go to the program.
+# Sets up, builds and starts the sky clock. Arguments go to the program,
+# which starts in the caller's folder, so relative file names mean there.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-scripts/setup.sh
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 quietly() {  # runs a build step, showing its output only when it fails
@@ -12,9 +13,9 @@ quietly() {  # runs a build step, showing its output only when it fails
     exit 1
   fi
 }
-[[ -x build/release/pelmora ]] || echo "run: building (the first build takes a few minutes)" >&2
-quietly cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DPELMORA_TESTS=OFF
-quietly cmake --build build/release -j2 --target pelmora
+[[ -x "$root/build/release/pelmora" ]] || echo "run: building (the first build takes a few minutes)" >&2
+quietly cmake -S "$root" -B "$root/build/release" -DCMAKE_BUILD_TYPE=Release -DPELMORA_TESTS=OFF
+quietly cmake --build "$root/build/release" -j2 --target pelmora
 rm -f "$log"
 trap - EXIT
-exec build/release/pelmora "$@"
+exec "$root/build/release/pelmora" "$@"

@@ -340,6 +340,10 @@ TEST_F(ProgramTest, HelpAndVersion) {
   const ProgramRun help = run_program("--help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.output.find("--snapshot FILE"), std::string::npos);
+  EXPECT_NE(help.output.find("-h, --help"), std::string::npos);
+  // For an 80-column terminal.
+  std::istringstream lines(help.output);
+  for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 80u) << line;
   const ProgramRun version = run_program("--version");
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.output, "pelmora " PELMORA_VERSION "\n");
@@ -377,7 +381,8 @@ TEST_F(ProgramTest, ToolkitOptionsAreTakenHeadlessAndInTheWindow) {
 TEST_F(ProgramTest, WindowEndsCleanlyOnSignalsAndReportsItsStats) {
   for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
     SCOPED_TRACE(signal);
-    const pid_t pid = start_program({"--stats"}, {"QT_QPA_PLATFORM=offscreen"}, path("stats"));
+    const pid_t pid =
+        start_program({"--stats"}, {"QT_QPA_PLATFORM=offscreen", "XDG_CONFIG_HOME=" + path("config")}, path("stats"));
     ASSERT_GT(pid, 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return catches(pid, signal); }, 20'000));
     kill(pid, signal);
@@ -390,6 +395,30 @@ TEST_F(ProgramTest, WindowEndsCleanlyOnSignalsAndReportsItsStats) {
     }
     EXPECT_NE(last.find(" timer ticks and "), std::string::npos) << all;
     EXPECT_NE(last.find("first chart shown"), std::string::npos) << last;
+  }
+}
+
+// Settings that cannot be read or written never stop the window: it runs,
+// and says so in at most one line.
+TEST_F(ProgramTest, WindowRunsWhateverTheConfigFolderHolds) {
+  std::filesystem::create_directories(directory / "garbage" / "pelmora");
+  {
+    std::ofstream garbage(directory / "garbage" / "pelmora" / "pelmora.conf", std::ios::binary);
+    for (int i = 0; i < 4096; ++i) garbage.put(static_cast<char>((i * 7919) ^ (i >> 3)));
+  }
+  std::ofstream(directory / "a-file") << "not a folder";
+  for (const std::string& config : {path("garbage"), path("a-file")}) {
+    SCOPED_TRACE(config);
+    const pid_t pid =
+        start_program({"--clock-mode"}, {"QT_QPA_PLATFORM=offscreen", "XDG_CONFIG_HOME=" + config}, path("said"));
+    ASSERT_GT(pid, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return catches(pid, SIGTERM); }, 20'000));
+    kill(pid, SIGTERM);
+    EXPECT_EQ(wait_for(pid), 0);
+    std::ifstream said(path("said"));
+    int ours = 0;
+    for (std::string line; std::getline(said, line);) ours += line.starts_with("pelmora:") ? 1 : 0;
+    EXPECT_LE(ours, 1);
   }
 }
 

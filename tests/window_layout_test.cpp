@@ -46,6 +46,24 @@ TEST(WindowLayoutTest, DesignAtOneScaleCentredInAnySize) {
   EXPECT_DOUBLE_EQ(layout_in({1272, 976}, 2).device_scale, 2);
 }
 
+// Full screen: the picture area alone, as large as its shape allows,
+// centred to the pixel, the buttons at their places in it.
+TEST(WindowLayoutTest, PictureAloneFillsTheScreenCentred) {
+  for (const auto& [screen, ratio] : {std::pair{QSize(1920, 1080), 1.0}, std::pair{QSize(1024, 600), 1.0},
+                                      std::pair{QSize(1280, 1440), 1.0}, std::pair{QSize(1920, 1080), 2.0}}) {
+    SCOPED_TRACE(std::to_string(screen.width()) + "x" + std::to_string(screen.height()));
+    const WindowLayout layout = layout_in(screen, ratio, Framing::picture_alone);
+    const QRect& picture = layout.picture;
+    EXPECT_NEAR(std::min(screen.width() / (1241 * layout.scale), screen.height() / (921 * layout.scale)), 1.0, 1e-9);
+    EXPECT_TRUE(QRect(QPoint(), screen).contains(picture));
+    EXPECT_TRUE(picture.width() == screen.width() || picture.height() == screen.height());
+    EXPECT_LE(std::abs(picture.left() - (screen.width() - picture.right() - 1)), 1);
+    EXPECT_LE(std::abs(picture.top() - (screen.height() - picture.bottom() - 1)), 1);
+    EXPECT_NEAR(layout.cmd_exit.x(), 1176 * layout.scale, 0.5);
+    EXPECT_NEAR(layout.cmd_exit.width(), 57 * layout.scale, 0.5);
+  }
+}
+
 TEST(WindowLayoutTest, PictureScaleStaysWithinHalfToFour) {
   const WindowLayout huge = layout_in({8000, 6000}, 1);
   EXPECT_DOUBLE_EQ(huge.device_scale, 4);

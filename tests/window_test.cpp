@@ -5,9 +5,14 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QHelpEvent>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -15,6 +20,7 @@
 #include "clocks/clocks.h"
 #include "support/test_support.h"
 #include "window/form1_window.h"
+#include "window/help_window.h"
 
 namespace pelmora::testing {
 namespace {
@@ -198,14 +204,15 @@ TEST_F(WindowTest, ResizedWindowDrawsOnceAtTheNewScaleAndTakesClicks) {
   EXPECT_FALSE(window.ended());
 }
 
-// F11 fills the screen with the chart centred at the largest scale; Escape
-// leaves full screen (and does nothing else); the exit box still opens.
+// F11 fills the screen with the picture area alone, centred at the largest
+// scale; Escape leaves full screen (and does nothing else) and the form is
+// back; the exit box still opens.
 TEST_F(WindowTest, F11GoesFullScreenAndEscapeLeavesIt) {
   press(window, Qt::Key_F11);
   EXPECT_TRUE(QTest::qWaitFor([&] { return window.isFullScreen(); }, kPatienceMs));
   const QSize screen = window.screen()->geometry().size();
   EXPECT_TRUE(QTest::qWaitFor([&] { return window.size() == screen; }, kPatienceMs));
-  const WindowLayout expected = layout_in(screen, window.devicePixelRatioF());
+  const WindowLayout expected = layout_in(screen, window.devicePixelRatioF(), Framing::picture_alone);
   EXPECT_EQ(window.picture()->geometry(), expected.picture);
   EXPECT_TRUE(QTest::qWaitFor([&] { return window.picture()->drawn_scale() == expected.device_scale; }, kPatienceMs));
 
@@ -215,23 +222,19 @@ TEST_F(WindowTest, F11GoesFullScreenAndEscapeLeavesIt) {
 
   QTest::keyClick(window.picture(), Qt::Key_Escape);
   EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isFullScreen(); }, kPatienceMs));
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return window.picture()->geometry() == layout_in(window.size(), window.devicePixelRatioF()).picture; },
+      kPatienceMs));
   QTest::keyClick(window.picture(), Qt::Key_Escape);
   EXPECT_FALSE(window.isFullScreen());
   EXPECT_TRUE(window.isVisible());
   EXPECT_FALSE(window.ended());
 }
 
-// The keys work without the menu: help, quit (through the exit box),
-// copy; Return presses the button in focus, and on the chart is a click.
+// The keys work without the menu: quit (through the exit box), copy;
+// Return presses the button in focus, and on the chart is a click. (F1 is
+// the help's test.)
 TEST_F(WindowTest, KeysReachTheirCommands) {
-  press(window, Qt::Key_F1);
-  const auto help_shown = [] {
-    for (QWidget* top : QApplication::topLevelWidgets())
-      if (top->windowTitle() == "Pelmora Help" && top->isVisible()) return true;
-    return false;
-  };
-  EXPECT_TRUE(QTest::qWaitFor(help_shown, kPatienceMs));
-
   answer.next(QMessageBox::No);
   press(window, Qt::Key_Q, Qt::ControlModifier);
   EXPECT_TRUE(answer.answered);
@@ -251,6 +254,86 @@ TEST_F(WindowTest, KeysReachTheirCommands) {
   EXPECT_GT(window.form().state().redraw_end_time, end);
 }
 
+// Every caption fits between its button's edges with a margin, at a small,
+// the design's and a large scale, in both modes.
+TEST_F(WindowTest, CaptionsFitTheirButtonsAtAnyScale) {
+  for (const double scale : {0.6, 1.0, 2.0}) {
+    window.resize((QSizeF(1272, 976) * scale).toSize());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return std::abs(window.layout().scale - scale) < 0.01; }, kPatienceMs)) << scale;
+    for (int press = 0; press < 2; ++press) {
+      for (QPushButton* button : {window.clock_mode_button(), window.cmd_exit_button()}) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QFontMetricsF metrics(button->font(), button);
+        EXPECT_LE(metrics.horizontalAdvance(button->text()) + 2 * scale, contents.width())
+            << button->text().toStdString() << " at " << scale;
+        EXPECT_LE(metrics.height(), contents.height());
+        // Not shrunk more than it needs: at least three quarters of the
+        // design's size.
+        EXPECT_GE(QFontInfo(button->font()).pixelSize(), std::floor(0.75 * 11 * scale));
+      }
+      window.press_clock_mode();
+    }
+  }
+}
+
+// Save picture proposes a name from the moment the chart shows.
+TEST_F(WindowTest, PictureIsNamedAfterTheChartsMoment) {
+  window.press_clock_mode();
+  EXPECT_EQ(picture_file_name(window.shown_moment()), "pelmora-2026-12-07-1000.png");
+}
+
+// Shift+F10 opens the menu where the focus is: on the chart, or on a button.
+TEST_F(WindowTest, ShiftF10OpensTheMenuAtTheItemInFocus) {
+  for (QWidget* item : {static_cast<QWidget*>(window.picture()), static_cast<QWidget*>(window.cmd_exit_button())}) {
+    item->setFocus();
+    press(window, Qt::Key_F10, Qt::ShiftModifier);
+    QWidget* menu = nullptr;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return (menu = QApplication::activePopupWidget()) != nullptr; }, kPatienceMs));
+    ASSERT_NE(qobject_cast<QMenu*>(menu), nullptr);
+    EXPECT_EQ(qobject_cast<QMenu*>(menu)->actions().size(), 10);  // 7 actions and 3 separators
+    menu->close();
+  }
+}
+
+// The help fits its screen, opens over the window and is tied to it, closes
+// by Escape, Ctrl+W or its button, and its picture follows its width.
+TEST_F(WindowTest, HelpFitsItsScreenAndClosesByKeyOrButton) {
+  const auto help = [] {
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (auto* found = dynamic_cast<HelpWindow*>(top)) return found;
+    return static_cast<HelpWindow*>(nullptr);
+  };
+  const auto opened = [&] {
+    press(window, Qt::Key_F1);
+    return QTest::qWaitFor([&] { return help() != nullptr && help()->isVisible(); }, kPatienceMs);
+  };
+  ASSERT_TRUE(opened());
+  HelpWindow& shown = *help();
+  const QRect room = window.screen()->availableGeometry();
+  EXPECT_LE(shown.width(), 0.9 * room.width());
+  EXPECT_LE(shown.height(), 0.9 * room.height());
+  EXPECT_EQ(shown.windowHandle()->transientParent(), window.windowHandle());
+  // Narrower: the picture and the text follow, nothing to scroll sideways.
+  const int wide = shown.picture_width();
+  shown.resize(500, shown.height());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return shown.picture_width() < wide; }, kPatienceMs));
+  EXPECT_LE(shown.picture_width(), shown.text()->viewport()->width());
+  EXPECT_EQ(shown.text()->horizontalScrollBar()->maximum(), 0);
+
+  QTest::keyClick(&shown, Qt::Key_Escape);
+  EXPECT_FALSE(shown.isVisible());
+  ASSERT_TRUE(opened());
+  shown.activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&shown));
+  QTest::keyClick(shown.windowHandle(), Qt::Key_W, Qt::ControlModifier);
+  EXPECT_FALSE(shown.isVisible());
+  ASSERT_TRUE(opened());
+  QTest::mouseClick(shown.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close), Qt::LeftButton);
+  EXPECT_FALSE(shown.isVisible());
+}
+
 // Where the pointer rests, a tip names what is there, at any scale.
 TEST_F(WindowTest, TipsNameWhatIsUnderThePointer) {
   window.resize(1908, 1464);  // one and a half times the design
@@ -263,7 +346,7 @@ TEST_F(WindowTest, TipsNameWhatIsUnderThePointer) {
     return event.isAccepted() ? QToolTip::text() : QString();
   };
   EXPECT_TRUE(tip_at(st.sun_x.value() + 26, st.level.value()).contains("The sun"));
-  EXPECT_TRUE(tip_at(5 * 8, 42 * 16 + 8).contains("the moon's angle"));
+  EXPECT_TRUE(tip_at(5 * 8, 42 * 16 + 8).contains("moon's angle"));
   EXPECT_TRUE(tip_at(600, 880).isEmpty());  // empty sky: no tip
 }
 

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QMessageBox>
 #include <QSaveFile>
@@ -24,9 +25,16 @@ ChartActions::ChartActions(QWidget* window, ChartCommands commands)
   copy_picture = add(QStringLiteral("C&opy picture"), QKeySequence::Copy,
                      [this] { QApplication::clipboard()->setImage(commands_.picture()); });
   help = add(QStringLiteral("&Help"), QKeySequence::HelpContents, [this] { show_help(); });
-  about = add(QStringLiteral("&About Pelmora"), {},
-              [this] { QMessageBox::about(window_, QStringLiteral("About Pelmora"), about_text()); });
+  about = add(QStringLiteral("&About Pelmora"), {}, [this] {
+    const QString note = commands_.about_note ? commands_.about_note() : QString();
+    QMessageBox::about(window_, QStringLiteral("About Pelmora"),
+                       note.isEmpty() ? about_text() : about_text() + QStringLiteral("<p>%1</p>").arg(note));
+  });
   quit = add(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { commands_.quit(); });
+}
+
+QString picture_file_name(const QDateTime& moment) {
+  return QStringLiteral("pelmora-%1.png").arg(moment.toString(QStringLiteral("yyyy-MM-dd-HHmm")));
 }
 
 QAction* ChartActions::add(const QString& text, const QKeySequence& key, std::function<void()> run) {
@@ -53,6 +61,10 @@ void ChartActions::show_menu(const QPoint& global_position) {
     menu_->addAction(save_picture);
     menu_->addAction(copy_picture);
     menu_->addSeparator();
+    for (const QList<QAction*>& section : sections_) {
+      menu_->addActions(section);
+      menu_->addSeparator();
+    }
     menu_->addAction(help);
     menu_->addAction(about);
     menu_->addSeparator();
@@ -62,11 +74,13 @@ void ChartActions::show_menu(const QPoint& global_position) {
 }
 
 void ChartActions::save() {
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  QString folder = commands_.picture_folder ? commands_.picture_folder() : QString();
+  if (folder.isEmpty() || !QDir(folder).exists())
+    folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   if (!QDir(folder).exists()) folder = QDir::homePath();
-  const QString name =
-      QFileDialog::getSaveFileName(window_, QStringLiteral("Save picture"), folder + QStringLiteral("/sky.png"),
-                                   QStringLiteral("PNG pictures (*.png)"));
+  const QString name = QFileDialog::getSaveFileName(window_, QStringLiteral("Save picture"),
+                                                    folder + '/' + picture_file_name(commands_.moment()),
+                                                    QStringLiteral("PNG pictures (*.png)"));
   if (name.isEmpty()) return;
   // Written beside the file and put in its place only when complete.
   QSaveFile file(name);
@@ -82,6 +96,7 @@ void ChartActions::save() {
       problem = file.errorString();
     }
   }
+  if (problem.isEmpty() && commands_.picture_saved_in) commands_.picture_saved_in(QFileInfo(name).absolutePath());
   if (!problem.isEmpty())
     QMessageBox::warning(window_, QStringLiteral("Save picture"),
                          QStringLiteral("The picture could not be saved as %1: %2").arg(name, problem));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAction>
+#include <QDateTime>
 #include <QImage>
 #include <QMenu>
 #include <QObject>
@@ -18,9 +19,19 @@ struct ChartCommands {
   std::function<bool()> in_clock_mode;  // for the mode's check mark
   std::function<void()> toggle_full_screen;
   std::function<bool()> full_screen;
-  std::function<QImage()> picture;  // the picture as it is shown
-  std::function<void()> quit;       // the window's close request
+  std::function<QImage()> picture;    // the picture as it is shown
+  std::function<QDateTime()> moment;  // the date and time the chart shows
+  std::function<void()> quit;         // the window's close request
+  // Optional: where Save picture starts, and where a picture was saved.
+  std::function<QString()> picture_folder;
+  std::function<void(const QString&)> picture_saved_in;
+  // Optional: a sentence the About box adds (the clock's moment).
+  std::function<QString()> about_note;
 };
+
+// The name Save picture proposes: the chart's moment, to the minute
+// ("pelmora-2026-12-07-0600.png").
+QString picture_file_name(const QDateTime& moment);
 
 class ChartActions : public QObject {
  public:
@@ -29,6 +40,11 @@ class ChartActions : public QObject {
 
   // The context menu, with each action's state brought up to date.
   void show_menu(const QPoint& global_position);
+  // The commands, for filling in the optional ones.
+  ChartCommands& commands() { return commands_; }
+  // More commands for the menu, after the picture's, as a section of their
+  // own (before the menu is first shown).
+  void add_menu_section(const QList<QAction*>& actions) { sections_.append(actions); }
 
   QAction* clock_mode = nullptr;
   QAction* full_screen = nullptr;
@@ -48,6 +64,7 @@ class ChartActions : public QObject {
   ChartCommands commands_;
   QMenu* menu_ = nullptr;
   QWidget* help_window_ = nullptr;
+  QList<QList<QAction*>> sections_;
 };
 
 }  // namespace pelmora

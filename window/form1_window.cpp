@@ -2,12 +2,17 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -24,6 +29,36 @@ namespace {
 // room for a tall title bar and wide borders. The frame is measured once
 // the window is shown.
 constexpr QMargins kLikelyFrame(8, 40, 8, 8);
+
+// The room a caption keeps on each side, in design pixels, so that it never
+// touches the button's edges.
+constexpr double kCaptionMarginPixels = 2;
+
+QFont button_font(double pixels, double logical_dpi) {
+  QFont font = picture_font();
+  font.setStyleStrategy(QFont::PreferDefault);
+  // In points, which need not be whole as pixels must.
+  font.setPointSizeF(pixels * 72.0 / logical_dpi);
+  return font;
+}
+
+// The font size a caption fits in at most `pixels` (the design's size at
+// the layout's scale): smaller where it would not fit between the
+// button's edges with a margin.
+double caption_pixels(const QPushButton& button, double pixels, double scale, double logical_dpi) {
+  QStyleOptionButton option;
+  option.initFrom(&button);
+  option.text = button.text();
+  const QRect contents = button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+  const double room = contents.width() - 2 * kCaptionMarginPixels * scale;
+  // Glyphs do not grow quite in proportion with the size: a few tries.
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    const double wide = QFontMetricsF(button_font(pixels, logical_dpi), &button).horizontalAdvance(button.text());
+    if (wide <= room || room <= 0) break;
+    pixels *= 0.98 * room / wide;
+  }
+  return pixels;
+}
 
 QString to_qstring(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -57,23 +92,55 @@ Form1Window::Form1Window(Clock& clock)
   // Return and Enter press a button in focus, as Space does.
   for (QPushButton* button : {clock_mode_, cmd_exit_}) button->installEventFilter(this);
   update_mode_tip();
-  cmd_exit_->setToolTip(QStringLiteral("End the program (asks first)"));
+  cmd_exit_->setToolTip(QStringLiteral("End the program (asks first)."));
   actions_ = new ChartActions(this, {.switch_mode = [this] { clock_mode_->click(); },
                                      .in_clock_mode = [this] { return !is_true(form_.state().simulation_mode); },
                                      .toggle_full_screen = [this] { toggle_full_screen(); },
                                      .full_screen = [this] { return isFullScreen(); },
                                      .picture = [this] { return picture1_->picture(); },
-                                     .quit = [this] { close(); }});
-  picture1_->name_at = [this](QPointF point) { return name_at(form_.state(), point.x(), point.y()); };
+                                     .moment = [this] { return shown_moment(); },
+                                     .quit = [this] { close(); },
+                                     .picture_folder = {},
+                                     .picture_saved_in = {},
+                                     .about_note = {}});
+  picture1_->name_at = [this](QPointF point) {
+    auto name = name_at(form_.state(), point.x(), point.y());
+    if (name && name->readout && !clock_note_.isEmpty() &&
+        (name->title == "Hours" || name->title == "Minutes" || name->title == "Seconds" || name->title == "The date")) {
+      // The read-out follows the clock, which is not the computer's now.
+      if (const auto at = name->detail.find(" of the computer's clock"); at != std::string::npos)
+        name->detail.replace(at, 24, " of the clock");
+      name->detail += " " + clock_note_.toStdString();
+    }
+    return name;
+  };
   picture1_->on_context_menu = [this](QPoint where) { actions_->show_menu(where); };
+  // Shift+F10 opens the menu at the item in focus, as the Menu key does.
+  auto* menu_key = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+  QObject::connect(menu_key, &QShortcut::activated, this, [this] {
+    QWidget* item = focusWidget() != nullptr ? focusWidget() : picture1_;
+    const QPoint middle = item->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, middle, item->mapToGlobal(middle));
+    QApplication::sendEvent(item, &event);
+  });
 
   // A screen reader hears of the chart's words at most once a second.
   QObject::connect(&reading_timer_, &QTimer::timeout, this, [this] { update_reading(); });
   reading_timer_.start(1000);
 }
 
+QDateTime Form1Window::shown_moment() const {
+  // The date and the time (simulated in simulation mode) of the read-outs.
+  const FormState& st = form_.state();
+  const QDate date(st.display_year.value(), st.display_month.value(), st.display_day.value());
+  const QTime time(static_cast<int>(std::floor(st.clock_hr)), static_cast<int>(std::floor(st.clock_min)));
+  if (date.isValid() && time.isValid()) return QDateTime(date, time);
+  return QDateTime::currentDateTime();
+}
+
 void Form1Window::update_reading() {
   std::string words = chart_in_words(form_.state());
+  if (!clock_note_.isEmpty()) words += " " + clock_note_.toStdString();
   if (words == reading_) return;
   reading_ = std::move(words);
   picture1_->setAccessibleDescription(QString::fromStdString(reading_));
@@ -82,8 +149,8 @@ void Form1Window::update_reading() {
 void Form1Window::update_mode_tip() {
   // The button's caption names the mode it switches to.
   clock_mode_->setToolTip(clock_mode_->text() == QStringLiteral("simulation")
-                              ? QStringLiteral("Simulation mode: the chart turns as fast as it can")
-                              : QStringLiteral("Clock mode: the chart follows the computer's clock"));
+                              ? QStringLiteral("Switch to simulation mode: the chart turns as fast as it can.")
+                              : QStringLiteral("Switch to clock mode: the chart follows the computer's clock."));
 }
 
 bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
@@ -100,11 +167,12 @@ bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1Window::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (isFullScreen()) painter.fillRect(rect(), Qt::black);
   // The chart's focus shows as a frame around it, outside its pixels, in
   // the colour the style marks a selection with (its own focus frame shows
   // only after the Tab key, not at start or after a click).
   if (!picture1_->hasFocus()) return;
-  QPainter painter(this);
   painter.setPen(QPen(palette().highlight(), 2));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(QRectF(picture1_->geometry()).adjusted(-2, -2, 2, 2));
@@ -114,19 +182,32 @@ Form1Window::~Form1Window() { timer2_.stop(); }
 
 void Form1Window::lay_out() {
   setMinimumSize(least_client_size(devicePixelRatioF()));
-  layout_ = layout_in(size(), devicePixelRatioF());
+  // Full screen shows the chart alone, on black; a window shows the form.
+  layout_ = layout_in(size(), devicePixelRatioF(), isFullScreen() ? Framing::picture_alone : Framing::form);
   picture1_->setGeometry(layout_.picture);
   picture1_->set_scale(layout_.scale);
   clock_mode_->setGeometry(layout_.clock_mode);
   cmd_exit_->setGeometry(layout_.cmd_exit);
-  QFont button_font = picture_font();
-  // In points, which need not be whole as pixels must.
-  button_font.setPointSizeF(layout_.button_font_pixels * 72.0 / logicalDpiY());
-  button_font.setStyleStrategy(QFont::PreferDefault);
-  for (QPushButton* button : {clock_mode_, cmd_exit_}) button->setFont(button_font);
+  fit_captions();
+}
+
+void Form1Window::fit_captions() {
+  // One size for both, the largest at which both captions fit.
+  double pixels = layout_.button_font_pixels;
+  for (const QPushButton* button : {clock_mode_, cmd_exit_})
+    pixels = caption_pixels(*button, pixels, layout_.scale, logicalDpiY());
+  for (QPushButton* button : {clock_mode_, cmd_exit_}) button->setFont(button_font(pixels, logicalDpiY()));
 }
 
 void Form1Window::resizeEvent(QResizeEvent*) { lay_out(); }
+
+void Form1Window::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) {
+    lay_out();
+    update();
+  }
+}
 
 void Form1Window::size_for_screen() {
   if (const QScreen* place = screen())
@@ -185,6 +266,30 @@ void Form1Window::load() {
 }
 
 void Form1Window::press_clock_mode() { clock_mode_->click(); }
+
+void Form1Window::set_paused(bool paused) {
+  if (paused == paused_ || ended_) return;
+  paused_ = paused;
+  if (paused) return timer2_.stop();
+  if (!is_true(form_.state().simulation_mode)) reload();
+  if (interval_ms_ > 0 && !ended_) timer2_.start(interval_ms_);
+}
+
+void Form1Window::step() {
+  if (paused_) timer_tick();
+}
+
+void Form1Window::reload() {
+  dispatch([this] { form_.Form_Load(); });
+  update_reading();
+}
+
+void Form1Window::show_colours_as(ColourScheme scheme) { picture1_->show_colours_as(scheme); }
+
+void Form1Window::set_clock_note(const QString& note) {
+  clock_note_ = note;
+  update_reading();
+}
 
 void Form1Window::timer_tick() {
   // No tick starts inside a running one; a tick that falls due meanwhile
@@ -267,6 +372,7 @@ void Form1Window::closeEvent(QCloseEvent* event) {
 
 void Form1Window::set_caption(Button button, std::string_view caption) {
   (button == Button::clock_mode ? clock_mode_ : cmd_exit_)->setText(to_qstring(caption));
+  fit_captions();
   update_mode_tip();
 }
 
@@ -274,6 +380,7 @@ void Form1Window::set_timer_interval(Integer milliseconds) {
   if (milliseconds < 0) raise_invalid_argument();
   interval_ms_ = milliseconds.value();
   if (milliseconds == 0) return timer2_.stop();
+  if (paused_) return;
   timer2_.start(milliseconds.value());
 }
 

@@ -57,15 +57,35 @@ class Form1Window : public QWidget, private WindowShell {
   PictureWidget* picture() const { return picture1_; }
   Form1& form() { return form_; }
 
+  // The date and time the chart shows, to the minute: what Save picture
+  // names the picture after.
+  QDateTime shown_moment() const;
+
   // The window's size at start: the design's size where it fits the
   // screen with the frame, else smaller, at the same proportions.
   void size_for_screen();
+
+  // Pause: the timer stops and the chart stands still; resuming in clock
+  // mode loads the chart afresh at the clock's time, which ran on.
+  void set_paused(bool paused);
+  bool paused() const { return paused_; }
+  // One timer tick while paused.
+  void step();
+  // Loads the chart afresh, as after a jump of the clock.
+  void reload();
+  // Shows the chart in a colour scheme, at once.
+  void show_colours_as(ColourScheme scheme);
+  // While the clock is not the computer's: a sentence saying so, added to
+  // the time read-outs' tips and the screen reader's description.
+  void set_clock_note(const QString& note);
+  ChartActions* actions() const { return actions_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
@@ -89,6 +109,8 @@ class Form1Window : public QWidget, private WindowShell {
   void timer_tick();
   // Lays the picture and the buttons out for the window's size and screen.
   void lay_out();
+  // Each button's font, so that its caption fits at the layout's scale.
+  void fit_captions();
   // Once the window manager has framed the window: brings a window that
   // does not fit its screen, frame included, back onto it.
   void fit_frame_on_screen();
@@ -117,6 +139,8 @@ class Form1Window : public QWidget, private WindowShell {
   int interval_ms_ = 0;  // as the routines set it
   bool running_ = false;
   bool quit_asked_ = false;
+  bool paused_ = false;
+  QString clock_note_;
   long ticks_handled_ = 0;
   long redraw_passes_ = 0;
   double first_chart_shown_ = 0;

@@ -1,9 +1,16 @@
 #include "window/help_window.h"
 
+#include <QDialogButtonBox>
+#include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QScreen>
+#include <QShortcut>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "app/platform.h"
@@ -13,22 +20,84 @@
 
 namespace pelmora {
 
-HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent) {
-  setWindowFlag(Qt::Window);
+namespace {
+
+const QString kPictureName = QStringLiteral("labelled-chart");
+// The picture's widest, in logical pixels, and the window's size when the
+// screen has room for it.
+constexpr int kPictureMostWidth = 900;
+constexpr QSize kRoomySize{960, 800};
+// The share of the screen's free area the window takes at most.
+constexpr double kMostOfScreen = 0.9;
+
+// Sets the size every image named `name` in `document` is shown at.
+void size_images(QTextDocument* document, const QString& name, QSizeF size) {
+  for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      QTextImageFormat format = fragment.charFormat().toImageFormat();
+      if (!format.isValid() || format.name() != name) continue;
+      format.setWidth(size.width());
+      format.setHeight(size.height());
+      QTextCursor cursor(document);
+      cursor.setPosition(fragment.position());
+      cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+      cursor.setCharFormat(format);
+    }
+  }
+}
+
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), text_(new QTextBrowser(this)) {
   setWindowTitle(QStringLiteral("Pelmora Help"));
   setAccessibleName(QStringLiteral("Help"));
-  setOpenExternalLinks(false);
-  // The picture is drawn now, by the program itself, at the size that the
-  // window's text column gives it.
-  constexpr int kShownWidth = 900;
-  // Drawn at the screen's resolution, and shown at the column's width.
-  QImage chart = labelled_chart(std::clamp(kShownWidth * devicePixelRatioF() / kPictureWidth, kMinScale, kMaxScale));
-  chart.setDevicePixelRatio(devicePixelRatioF());
-  document()->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("labelled-chart")), chart);
+  text_->setOpenExternalLinks(false);
+  // Drawn at the screen's resolution for its widest; shown narrower when
+  // the window is.
+  chart_ = labelled_chart(std::clamp(kPictureMostWidth * devicePixelRatioF() / kPictureWidth, kMinScale, kMaxScale));
   QFile page(QStringLiteral(":/help/help.html"));
-  page.open(QIODevice::ReadOnly);
-  setHtml(QString::fromUtf8(page.readAll()));
-  resize(kShownWidth + 60, 800);
+  if (page.open(QIODevice::ReadOnly)) text_->setHtml(QString::fromUtf8(page.readAll()));
+  text_->viewport()->installEventFilter(this);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  // Escape closes it as a dialog; Ctrl+W as a document window.
+  auto* close_key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_W), this);
+  connect(close_key, &QShortcut::activated, this, &QDialog::reject);
+  auto* column = new QVBoxLayout(this);
+  column->addWidget(text_);
+  column->addWidget(buttons);
+  // The text has the keys: arrows, Page Down, Ctrl+End scroll it.
+  text_->setFocus();
+
+  QSize size = kRoomySize;
+  if (const QScreen* place = parent != nullptr ? parent->screen() : screen())
+    size = size.boundedTo((QSizeF(place->availableGeometry().size()) * kMostOfScreen).toSize());
+  resize(size);
+}
+
+void HelpWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  fit_picture();
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == text_->viewport() && event->type() == QEvent::Resize) fit_picture();
+  return QDialog::eventFilter(watched, event);
+}
+
+void HelpWindow::fit_picture() {
+  const double ratio = devicePixelRatioF();
+  const int room = text_->viewport()->width() - 2 * static_cast<int>(text_->document()->documentMargin()) - 8;
+  const int width = std::clamp(room, 1, static_cast<int>(chart_.width() / ratio));
+  if (width == picture_width_) return;
+  picture_width_ = width;
+  // Reduced with a proper filter, at the screen's resolution.
+  QImage shown = chart_.scaledToWidth(static_cast<int>(width * ratio), Qt::SmoothTransformation);
+  shown.setDevicePixelRatio(ratio);
+  text_->document()->addResource(QTextDocument::ImageResource, QUrl(kPictureName), shown);
+  size_images(text_->document(), kPictureName, QSizeF(width, shown.height() / ratio));
 }
 
 QString about_text() {

@@ -18,22 +18,28 @@ QRect scaled(const QRect& design, double scale, QPoint origin = {}) {
 
 }  // namespace
 
-WindowLayout layout_in(QSize client, double device_pixel_ratio) {
+WindowLayout layout_in(QSize client, double device_pixel_ratio, Framing framing) {
   WindowLayout layout;
-  const double fits =
-      std::min(double(client.width()) / kDesignSize.width(), double(client.height()) / kDesignSize.height());
+  const bool form = framing == Framing::form;
+  const QSize framed = form ? kDesignSize : kDesignPicture.size();
+  const double fits = std::min(double(client.width()) / framed.width(), double(client.height()) / framed.height());
   layout.device_scale = std::clamp(fits * device_pixel_ratio, kMinScale, kMaxScale);
   layout.scale = layout.device_scale / device_pixel_ratio;
   const double k = layout.scale;
-  const QPoint origin(rounded((client.width() - kDesignSize.width() * k) / 2),
-                      rounded((client.height() - kDesignSize.height() * k) / 2));
   // The picture shows the whole of its pixels: round(1241 s) by round(921 s)
   // device pixels, rounded up to logical ones.
-  const QPoint corner = scaled(kDesignPicture, k, origin).topLeft();
   const auto logical = [&](int picture_pixels) {
     return static_cast<int>(std::ceil(PixelScale(layout.device_scale).edge(picture_pixels) / device_pixel_ratio));
   };
-  layout.picture = QRect(corner, QSize(logical(kDesignPicture.width()), logical(kDesignPicture.height())));
+  const QSize picture(logical(kDesignPicture.width()), logical(kDesignPicture.height()));
+  // The form centred, the picture at its place in it; or the picture alone
+  // centred as it is shown.
+  const QPoint corner = form ? scaled(kDesignPicture, k,
+                                      QPoint(rounded((client.width() - kDesignSize.width() * k) / 2),
+                                             rounded((client.height() - kDesignSize.height() * k) / 2)))
+                                   .topLeft()
+                             : QPoint((client.width() - picture.width()) / 2, (client.height() - picture.height()) / 2);
+  layout.picture = QRect(corner, picture);
   layout.clock_mode = scaled(kDesignClockMode, k);
   layout.cmd_exit = scaled(kDesignCmdExit, k);
   layout.button_font_pixels = kDesignButtonFontPixels * k;

@@ -28,10 +28,14 @@ struct WindowLayout {
   double button_font_pixels = kDesignButtonFontPixels;
 };
 
+// What is laid out: the whole form (in a window), or the picture area with
+// its two buttons alone (full screen, on black).
+enum class Framing { form, picture_alone };
+
 // The design in a window of `client` logical pixels with `device_pixel_ratio`
 // device pixels to each: as large as fits, but within the picture's scales
-// (0.5 to 4 device pixels per picture pixel).
-WindowLayout layout_in(QSize client, double device_pixel_ratio);
+// (0.5 to 4 device pixels per picture pixel), centred.
+WindowLayout layout_in(QSize client, double device_pixel_ratio, Framing framing = Framing::form);
 
 // The window's size at start: the design's size when it fits the screen's
 // free area together with the window's frame, else the largest uniform
