@@ -15,6 +15,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev qt6-wayland
+  liberfa-dev tzdata
 )
 case "${1:-}" in
   "") ;;
