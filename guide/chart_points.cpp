@@ -1,6 +1,7 @@
 #include "guide/chart_points.h"
 
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <numbers>
 #include <variant>
@@ -8,6 +9,7 @@
 #include "chart/chart_geometry.h"
 #include "chart/star_catalogue.h"
 #include "guide/names.h"
+#include "guide/words.h"
 
 namespace pelmora {
 
@@ -15,12 +17,14 @@ namespace {
 
 constexpr double kPixelsPerDegreeOfHeight = 4.6;
 
-std::string degrees(int angle) { return std::to_string(angle) + "\u00b0"; }
+std::string degrees(int angle) { return fill(guide_text(GUIDE_TR("Guide", "%1\u00b0")), {guide_number(angle)}); }
 
 std::string height_words(double degrees_above) {
   const long rounded = std::lround(degrees_above);
-  if (rounded == 0) return "on the baseline";
-  return std::to_string(std::labs(rounded)) + (rounded > 0 ? "\u00b0 above the baseline" : "\u00b0 below the baseline");
+  if (rounded == 0) return guide_text(GUIDE_TR("Guide", "on the baseline"));
+  return fill(rounded > 0 ? guide_text(GUIDE_TR("Guide", "%1 above the baseline"))
+                          : guide_text(GUIDE_TR("Guide", "%1 below the baseline")),
+              {degrees(static_cast<int>(std::labs(rounded)))});
 }
 
 // The x of an angle on the chart, for the chart angle A it is counted
@@ -41,28 +45,39 @@ struct Readout {
 };
 
 constexpr std::array kReadouts = {
-    Readout{1, 2, 36, "The title",
-            "The chart's title: the band of sky along the sun's yearly path, seen from the northern hemisphere.",
-            nullptr},
+    Readout{
+        1, 2, 36, GUIDE_TR("Guide", "The title"),
+        GUIDE_TR("Guide",
+                 "The chart's title: the band of sky along the sun's yearly path, seen from the northern hemisphere."),
+        nullptr},
     Readout{3, 2, 27, "minutes log in error",
-            "Worked out at each start of the chart: how far the time of day lies into its 32-minute span of the "
-            "turn, halved, in minutes (0 to .5).",
+            GUIDE_TR("Guide",
+                     "Worked out at each start of the chart: how far the time of day lies into its 32-minute span of "
+                     "the turn, halved, in minutes (0 to .5)."),
             nullptr},
-    Readout{4, 134, 145, "Hours", "Hours of the computer's clock.",
-            "Simulated hours: the time runs on four minutes for each degree the chart has turned."},
-    Readout{6, 134, 145, "Minutes", "Minutes of the computer's clock.",
-            "Simulated minutes: four for each degree the chart has turned."},
-    Readout{8, 134, 145, "Seconds", "Seconds of the computer's clock.",
-            "Simulation mode: the chart turns as fast as it can be redrawn, a degree every eight steps."},
-    Readout{42, 4, 22, "lunar", "lunar: the moon's angle on the chart's scale, in degrees (0 to 360).", nullptr},
-    Readout{44, 8, 16, "The chart angle",
-            "The chart angle: the scale's angle at the left edge of the chart, in degrees (1 to 360).", nullptr},
+    Readout{4, 134, 145, GUIDE_TR("Guide", "Hours"), GUIDE_TR("Guide", "Hours of the computer's clock."),
+            GUIDE_TR("Guide", "Simulated hours: the time runs on four minutes for each degree the chart has turned.")},
+    Readout{6, 134, 145, GUIDE_TR("Guide", "Minutes"), GUIDE_TR("Guide", "Minutes of the computer's clock."),
+            GUIDE_TR("Guide", "Simulated minutes: four for each degree the chart has turned.")},
+    Readout{8, 134, 145, GUIDE_TR("Guide", "Seconds"), GUIDE_TR("Guide", "Seconds of the computer's clock."),
+            GUIDE_TR("Guide",
+                     "Simulation mode: the chart turns as fast as it can be redrawn, a degree every eight steps.")},
+    Readout{42, 4, 22, "lunar",
+            GUIDE_TR("Guide", "lunar: the moon's angle on the chart's scale, in degrees (0 to 360)."), nullptr},
+    Readout{
+        44, 8, 16, GUIDE_TR("Guide", "The chart angle"),
+        GUIDE_TR("Guide", "The chart angle: the scale's angle at the left edge of the chart, in degrees (1 to 360)."),
+        nullptr},
     Readout{48, 124, 139, "local",
-            "local: the scale's angle at the centre marker, in degrees (the chart angle less 40).", nullptr},
-    Readout{50, 4, 30, "update", "update: whole seconds until the chart's next step, one every 30 seconds.",
-            "cycle: the seconds the last redraw took, to hundredths."},
-    Readout{50, 68, 88, "The date", "The date of the computer's clock: day, month and year.", nullptr},
-    Readout{50, 124, 139, "solar", "solar: the sun's angle on the chart's scale, in degrees, from the day of the year.",
+            GUIDE_TR("Guide", "local: the scale's angle at the centre marker, in degrees (the chart angle less 40)."),
+            nullptr},
+    Readout{50, 4, 30, "update",
+            GUIDE_TR("Guide", "update: whole seconds until the chart's next step, one every 30 seconds."),
+            GUIDE_TR("Guide", "cycle: the seconds the last redraw took, to hundredths.")},
+    Readout{50, 68, 88, GUIDE_TR("Guide", "The date"),
+            GUIDE_TR("Guide", "The date of the computer's clock: day, month and year."), nullptr},
+    Readout{50, 124, 139, "solar",
+            GUIDE_TR("Guide", "solar: the sun's angle on the chart's scale, in degrees, from the day of the year."),
             nullptr},
 };
 
@@ -75,7 +90,11 @@ std::optional<ChartName> readout_at(const FormState& st, double x, double y) {
     const char* title = readout.name;
     if (simulation && readout.row == 50) title = "cycle";
     if (simulation && readout.row == 8) title = "simulation";
-    return ChartName{title, simulation ? readout.simulation_mode : readout.clock_mode, true};
+    // The read-outs' own words ("lunar", "cycle", ...) are the chart's and
+    // stay as printed; the other titles and the details are translated.
+    const bool printed_word = std::islower(static_cast<unsigned char>(title[0])) != 0;
+    return ChartName{printed_word ? std::string(title) : guide_text(title),
+                     guide_text(simulation ? readout.simulation_mode : readout.clock_mode), true};
   }
   return std::nullopt;
 }
@@ -122,19 +141,22 @@ std::optional<ChartName> entry_at(const FormState& st, double x, double y) {
   const auto consider = [&](double d, int label, int place, const std::string& detail) {
     if (nearest && d >= nearest_distance) return;
     nearest_distance = d;
-    nearest = ChartName{std::string(entry_name(label, place)), detail};
+    nearest = ChartName{guide_text(entry_name(label, place)), detail};
   };
   for_each_drawn_entry(st, [&](int label, int place, const catalogue_row& row, int entry_x) {
     if (const auto* star = std::get_if<star_entry>(&row.entry)) {
       const double d = distance(x, y, entry_x, star_y(st, *star));
       if (d <= star->rings().back().radius + 3)
-        consider(d, label, place, "Star at " + degrees(star->longitude) + ", " + height_words(star->latitude) + ".");
+        consider(d, label, place,
+                 fill(guide_text(GUIDE_TR("Guide", "Star at %1, %2.")),
+                      {degrees(star->longitude), height_words(star->latitude)}));
       return;
     }
     const auto& mark = std::get<marker_entry>(row.entry);
     for (const segment& s : mark.segments())
       if (std::abs(x - entry_x) <= 3 && y >= level + s.top - 3 && y <= level + s.bottom + 3)
-        consider(std::abs(x - entry_x), label, place, "Marker at " + degrees(mark.longitude) + " on the baseline.");
+        consider(std::abs(x - entry_x), label, place,
+                 fill(guide_text(GUIDE_TR("Guide", "Marker at %1 on the baseline.")), {degrees(mark.longitude)}));
   });
   return nearest;
 }
@@ -144,25 +166,31 @@ std::optional<ChartName> figure_at(const FormState& st, double x, double y) {
   const int level = st.level.value();
   if (st.moon_drawn && angle_in_view(chart_angle, st.lunar_angle.value()) &&
       distance(x, y, st.moon_drawn_x.value(), st.moon_drawn_y.value()) <= 11 + 3) {
-    return ChartName{"The moon", "At " + degrees(st.lunar_angle.value()) + " on the scale, " +
-                                     (moon_waxing(st) ? "waxing" : "waning") + " (phase angle " +
-                                     degrees(st.lunar_phase.value()) + ")."};
+    const std::string pattern = moon_waxing(st)
+                                    ? guide_text(GUIDE_TR("Guide", "At %1 on the scale, waxing (phase angle %2)."))
+                                    : guide_text(GUIDE_TR("Guide", "At %1 on the scale, waning (phase angle %2)."));
+    return ChartName{guide_text(GUIDE_TR("Guide", "The moon")),
+                     fill(pattern, {degrees(st.lunar_angle.value()), degrees(st.lunar_phase.value())})};
   }
   if (angle_in_view(chart_angle, st.solar_angle.value()) && distance(x, y, st.sun_x.value(), level) <= 26 + 3) {
-    return ChartName{"The sun", "At " + degrees(st.solar_angle.value()) + " on the scale, on its yearly path."};
+    return ChartName{guide_text(GUIDE_TR("Guide", "The sun")),
+                     fill(guide_text(GUIDE_TR("Guide", "At %1 on the scale, on its yearly path.")),
+                          {degrees(st.solar_angle.value())})};
   }
   // The dots of the equator, on their grid 16 pixels apart.
   for (int column = kFirstEquatorColumn; column >= kLastEquatorColumn; --column) {
     const EquatorDot dot = equator_dot(st, column);
     if (std::abs(x - dot.x) <= 8 && std::abs(y - dot.y) <= 5) {
       const double sine = std::sin(dot.angle * std::numbers::pi / 180);
-      return ChartName{"The celestial equator", "At " + degrees(dot.angle % 360 == 0 ? 360 : dot.angle % 360) + ", " +
-                                                    height_words(-23.5 * sine) +
-                                                    "; it crosses the sun's path at 180\u00b0 and 360\u00b0."};
+      return ChartName{guide_text(GUIDE_TR("Guide", "The celestial equator")),
+                       fill(guide_text(GUIDE_TR("Guide", "At %1, %2; it crosses the sun's path at %3 and %4.")),
+                            {degrees(dot.angle % 360 == 0 ? 360 : dot.angle % 360), height_words(-23.5 * sine),
+                             degrees(180), degrees(360)})};
     }
   }
   if (std::abs(x - 640) <= 3 && std::abs(y - level) <= 37)
-    return ChartName{"The centre marker", "The \"local\" read-out gives the scale's angle here."};
+    return ChartName{guide_text(GUIDE_TR("Guide", "The centre marker")),
+                     guide_text(GUIDE_TR("Guide", "The \"local\" read-out gives the scale's angle here."))};
   return std::nullopt;
 }
 
@@ -173,8 +201,9 @@ std::optional<ChartName> scale_at(const FormState& st, double x, double y) {
   const double steps = (x - 8 - 2 * st.step_eighth.value()) / 16.0;
   long angle = std::lround(st.shown_chart_angle.value() - steps);
   angle = ((angle - 1) % 360 + 360) % 360 + 1;
-  return ChartName{"The baseline",
-                   "The sun's yearly path with its scale of angles; here " + degrees(static_cast<int>(angle)) + "."};
+  return ChartName{guide_text(GUIDE_TR("Guide", "The baseline")),
+                   fill(guide_text(GUIDE_TR("Guide", "The sun's yearly path with its scale of angles; here %1.")),
+                        {degrees(static_cast<int>(angle))})};
 }
 
 }  // namespace

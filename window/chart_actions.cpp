@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QImageWriter>
@@ -15,18 +16,21 @@ namespace pelmora {
 
 ChartActions::ChartActions(QWidget* window, ChartCommands commands)
     : QObject(window), window_(window), commands_(std::move(commands)) {
-  clock_mode = add(QStringLiteral("&Clock mode"), {}, [this] { commands_.switch_mode(); });
+  clock_mode = add(QCoreApplication::translate("ChartActions", "&Clock mode"), {}, [this] { commands_.switch_mode(); });
   clock_mode->setCheckable(true);
-  full_screen =
-      add(QStringLiteral("&Full screen"), QKeySequence(Qt::Key_F11), [this] { commands_.toggle_full_screen(); });
+  full_screen = add(QCoreApplication::translate("ChartActions", "&Full screen"), QKeySequence(Qt::Key_F11),
+                    [this] { commands_.toggle_full_screen(); });
   full_screen->setCheckable(true);
-  save_picture = add(QStringLiteral("&Save picture..."), QKeySequence::Save, [this] { save(); });
-  copy_picture = add(QStringLiteral("C&opy picture"), QKeySequence::Copy,
+  save_picture =
+      add(QCoreApplication::translate("ChartActions", "&Save picture..."), QKeySequence::Save, [this] { save(); });
+  copy_picture = add(QCoreApplication::translate("ChartActions", "C&opy picture"), QKeySequence::Copy,
                      [this] { QApplication::clipboard()->setImage(commands_.picture()); });
-  help = add(QStringLiteral("&Help"), QKeySequence::HelpContents, [this] { show_help(); });
-  about = add(QStringLiteral("&About Pelmora"), {},
-              [this] { QMessageBox::about(window_, QStringLiteral("About Pelmora"), about_text()); });
-  quit = add(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { commands_.quit(); });
+  help = add(QCoreApplication::translate("ChartActions", "&Help"), QKeySequence::HelpContents, [this] { show_help(); });
+  about = add(QCoreApplication::translate("ChartActions", "&About Pelmora"), {}, [this] {
+    QMessageBox::about(window_, QCoreApplication::translate("ChartActions", "About Pelmora"), about_text());
+  });
+  quit = add(QCoreApplication::translate("ChartActions", "&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+             [this] { commands_.quit(); });
 }
 
 QString picture_file_name(const QDateTime& moment) {
@@ -68,9 +72,10 @@ void ChartActions::show_menu(const QPoint& global_position) {
 void ChartActions::save() {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   if (!QDir(folder).exists()) folder = QDir::homePath();
-  const QString name = QFileDialog::getSaveFileName(window_, QStringLiteral("Save picture"),
-                                                    folder + '/' + picture_file_name(commands_.moment()),
-                                                    QStringLiteral("PNG pictures (*.png)"));
+  const QString name =
+      QFileDialog::getSaveFileName(window_, QCoreApplication::translate("ChartActions", "Save picture"),
+                                   folder + '/' + picture_file_name(commands_.moment()),
+                                   QCoreApplication::translate("ChartActions", "PNG pictures (*.png)"));
   if (name.isEmpty()) return;
   // Written beside the file and put in its place only when complete.
   QSaveFile file(name);
@@ -87,8 +92,9 @@ void ChartActions::save() {
     }
   }
   if (!problem.isEmpty())
-    QMessageBox::warning(window_, QStringLiteral("Save picture"),
-                         QStringLiteral("The picture could not be saved as %1: %2").arg(name, problem));
+    QMessageBox::warning(
+        window_, QCoreApplication::translate("ChartActions", "Save picture"),
+        QCoreApplication::translate("ChartActions", "The picture could not be saved as %1: %2").arg(name, problem));
 }
 
 void ChartActions::show_help() {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
@@ -92,7 +93,7 @@ Form1Window::Form1Window(Clock& clock)
   // Return and Enter press a button in focus, as Space does.
   for (QPushButton* button : {clock_mode_, cmd_exit_}) button->installEventFilter(this);
   update_mode_tip();
-  cmd_exit_->setToolTip(QStringLiteral("End the program (asks first)."));
+  cmd_exit_->setToolTip(QCoreApplication::translate("Form1Window", "End the program (asks first)."));
   actions_ = new ChartActions(this, {.switch_mode = [this] { clock_mode_->click(); },
                                      .in_clock_mode = [this] { return !is_true(form_.state().simulation_mode); },
                                      .toggle_full_screen = [this] { toggle_full_screen(); },
@@ -134,9 +135,11 @@ void Form1Window::update_reading() {
 
 void Form1Window::update_mode_tip() {
   // The button's caption names the mode it switches to.
-  clock_mode_->setToolTip(clock_mode_->text() == QStringLiteral("simulation")
-                              ? QStringLiteral("Switch to simulation mode: the chart turns as fast as it can.")
-                              : QStringLiteral("Switch to clock mode: the chart follows the computer's clock."));
+  clock_mode_->setToolTip(
+      clock_mode_->text() == QStringLiteral("simulation")
+          ? QCoreApplication::translate("Form1Window", "Switch to simulation mode: the chart turns as fast as it can.")
+          : QCoreApplication::translate("Form1Window",
+                                        "Switch to clock mode: the chart follows the computer's clock."));
 }
 
 bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
@@ -283,9 +286,10 @@ void Form1Window::report_and_finish(const RuntimeError& error) {
   std::fprintf(stderr, "%s\n", runtime_error_text(error).c_str());
   // Ended from here on: no handler runs while the box waits to be read.
   stop(1);
-  QMessageBox::critical(
-      this, QStringLiteral("Pelmora10"),
-      QStringLiteral("Run-time error '%1':\n\n%2").arg(error.number()).arg(QString::fromUtf8(error.what())));
+  QMessageBox::critical(this, QStringLiteral("Pelmora10"),
+                        QCoreApplication::translate("Form1Window", "Run-time error '%1':\n\n%2")
+                            .arg(error.number())
+                            .arg(QString::fromUtf8(error.what())));
   finish(1);
 }
 

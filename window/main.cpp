@@ -16,6 +16,7 @@
 #include "window/display_check.h"
 #include "window/form1_window.h"
 #include "window/session.h"
+#include "window/translations.h"
 #include "window/version.h"
 #include "window/window_watch.h"
 
@@ -90,6 +91,7 @@ int main(int argc, char** argv) {
   start_toolkit_quietly();
   QApplication application(toolkit.count, toolkit.pointers.data());
   toolkit_started();
+  load_translations();
   take_desktop_identity();
   // From here on a signal ends the program the ordinary way, also one that
   // arrives while the window is still loading.

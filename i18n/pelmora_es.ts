@@ -1,0 +1,504 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>A sky clock: the band of sky along the sun&apos;s yearly path, as seen from the northern hemisphere, turning with the time of day.</source>
+        <translation>Un reloj celeste: la franja del cielo a lo largo del camino anual del Sol, vista desde el hemisferio norte, que gira con la hora del día.</translation>
+    </message>
+    <message>
+        <source>Copyright 2026 The Pelmora developers. Released under the MIT licence.</source>
+        <translation>Copyright 2026 Los desarrolladores de Pelmora. Publicado bajo la licencia MIT.</translation>
+    </message>
+    <message>
+        <source>The chart&apos;s text is set in Liberation Sans, under the SIL Open Font License 1.1.</source>
+        <translation>El texto del mapa usa la fuente Liberation Sans, bajo la SIL Open Font License 1.1.</translation>
+    </message>
+</context>
+<context>
+    <name>ChartActions</name>
+    <message>
+        <source>&amp;Clock mode</source>
+        <translation>Modo &amp;reloj</translation>
+    </message>
+    <message>
+        <source>&amp;Full screen</source>
+        <translation>&amp;Pantalla completa</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture...</source>
+        <translation>&amp;Guardar imagen...</translation>
+    </message>
+    <message>
+        <source>C&amp;opy picture</source>
+        <translation>&amp;Copiar imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About Pelmora</source>
+        <translation>&amp;Acerca de Pelmora</translation>
+    </message>
+    <message>
+        <source>About Pelmora</source>
+        <translation>Acerca de Pelmora</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1: %2</source>
+        <translation>No se pudo guardar la imagen como %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Form1Window</name>
+    <message>
+        <source>End the program (asks first).</source>
+        <translation>Cierra el programa (pregunta antes).</translation>
+    </message>
+    <message>
+        <source>Switch to simulation mode: the chart turns as fast as it can.</source>
+        <translation>Cambiar al modo simulación: el mapa gira tan rápido como puede.</translation>
+    </message>
+    <message>
+        <source>Switch to clock mode: the chart follows the computer&apos;s clock.</source>
+        <translation>Cambiar al modo reloj: el mapa sigue el reloj del ordenador.</translation>
+    </message>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <translation>Error en tiempo de ejecución «%1»:
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>Guide</name>
+    <message>
+        <source>%1°</source>
+        <translation>%1°</translation>
+    </message>
+    <message>
+        <source>on the baseline</source>
+        <translation>sobre la línea base</translation>
+    </message>
+    <message>
+        <source>%1 above the baseline</source>
+        <translation>%1 por encima de la línea base</translation>
+    </message>
+    <message>
+        <source>%1 below the baseline</source>
+        <translation>%1 por debajo de la línea base</translation>
+    </message>
+    <message>
+        <source>The title</source>
+        <translation>El título</translation>
+    </message>
+    <message>
+        <source>The chart&apos;s title: the band of sky along the sun&apos;s yearly path, seen from the northern hemisphere.</source>
+        <translation>El título del mapa: la franja del cielo a lo largo del camino anual del Sol, vista desde el hemisferio norte.</translation>
+    </message>
+    <message>
+        <source>Worked out at each start of the chart: how far the time of day lies into its 32-minute span of the turn, halved, in minutes (0 to .5).</source>
+        <translation>Calculado en cada inicio del mapa: cuánto ha avanzado la hora del día dentro de su tramo de 32 minutos del giro, dividido entre dos, en minutos (de 0 a 0,5).</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Horas</translation>
+    </message>
+    <message>
+        <source>Hours of the computer&apos;s clock.</source>
+        <translation>Horas del reloj del ordenador.</translation>
+    </message>
+    <message>
+        <source>Simulated hours: the time runs on four minutes for each degree the chart has turned.</source>
+        <translation>Horas simuladas: el tiempo avanza cuatro minutos por cada grado que ha girado el mapa.</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>Minutes of the computer&apos;s clock.</source>
+        <translation>Minutos del reloj del ordenador.</translation>
+    </message>
+    <message>
+        <source>Simulated minutes: four for each degree the chart has turned.</source>
+        <translation>Minutos simulados: cuatro por cada grado que ha girado el mapa.</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>Seconds of the computer&apos;s clock.</source>
+        <translation>Segundos del reloj del ordenador.</translation>
+    </message>
+    <message>
+        <source>Simulation mode: the chart turns as fast as it can be redrawn, a degree every eight steps.</source>
+        <translation>Modo simulación: el mapa gira tan rápido como puede redibujarse, un grado cada ocho pasos.</translation>
+    </message>
+    <message>
+        <source>lunar: the moon&apos;s angle on the chart&apos;s scale, in degrees (0 to 360).</source>
+        <translation>lunar: el ángulo de la Luna en la escala del mapa, en grados (de 0 a 360).</translation>
+    </message>
+    <message>
+        <source>The chart angle</source>
+        <translation>El ángulo del mapa</translation>
+    </message>
+    <message>
+        <source>The chart angle: the scale&apos;s angle at the left edge of the chart, in degrees (1 to 360).</source>
+        <translation>El ángulo del mapa: el ángulo de la escala en el borde izquierdo del mapa, en grados (de 1 a 360).</translation>
+    </message>
+    <message>
+        <source>local: the scale&apos;s angle at the centre marker, in degrees (the chart angle less 40).</source>
+        <translation>local: el ángulo de la escala en la marca central, en grados (el ángulo del mapa menos 40).</translation>
+    </message>
+    <message>
+        <source>update: whole seconds until the chart&apos;s next step, one every 30 seconds.</source>
+        <translation>update: segundos enteros hasta el próximo paso del mapa, uno cada 30 segundos.</translation>
+    </message>
+    <message>
+        <source>cycle: the seconds the last redraw took, to hundredths.</source>
+        <translation>cycle: los segundos que tardó el último redibujado, en centésimas.</translation>
+    </message>
+    <message>
+        <source>The date</source>
+        <translation>La fecha</translation>
+    </message>
+    <message>
+        <source>The date of the computer&apos;s clock: day, month and year.</source>
+        <translation>La fecha del reloj del ordenador: día, mes y año.</translation>
+    </message>
+    <message>
+        <source>solar: the sun&apos;s angle on the chart&apos;s scale, in degrees, from the day of the year.</source>
+        <translation>solar: el ángulo del Sol en la escala del mapa, en grados, según el día del año.</translation>
+    </message>
+    <message>
+        <source>Star at %1, %2.</source>
+        <translation>Estrella a %1, %2.</translation>
+    </message>
+    <message>
+        <source>Marker at %1 on the baseline.</source>
+        <translation>Marca a %1 sobre la línea base.</translation>
+    </message>
+    <message>
+        <source>At %1 on the scale, waxing (phase angle %2).</source>
+        <translation>A %1 en la escala, creciente (ángulo de fase %2).</translation>
+    </message>
+    <message>
+        <source>At %1 on the scale, waning (phase angle %2).</source>
+        <translation>A %1 en la escala, menguante (ángulo de fase %2).</translation>
+    </message>
+    <message>
+        <source>The moon</source>
+        <translation>La Luna</translation>
+    </message>
+    <message>
+        <source>The sun</source>
+        <translation>El Sol</translation>
+    </message>
+    <message>
+        <source>At %1 on the scale, on its yearly path.</source>
+        <translation>A %1 en la escala, en su camino anual.</translation>
+    </message>
+    <message>
+        <source>The celestial equator</source>
+        <translation>El ecuador celeste</translation>
+    </message>
+    <message>
+        <source>At %1, %2; it crosses the sun&apos;s path at %3 and %4.</source>
+        <translation>A %1, %2; corta el camino del Sol a %3 y a %4.</translation>
+    </message>
+    <message>
+        <source>The centre marker</source>
+        <translation>La marca central</translation>
+    </message>
+    <message>
+        <source>The &quot;local&quot; read-out gives the scale&apos;s angle here.</source>
+        <translation>La lectura «local» da el ángulo de la escala en este punto.</translation>
+    </message>
+    <message>
+        <source>The baseline</source>
+        <translation>La línea base</translation>
+    </message>
+    <message>
+        <source>The sun&apos;s yearly path with its scale of angles; here %1.</source>
+        <translation>El camino anual del Sol (la eclíptica) con su escala de ángulos; aquí %1.</translation>
+    </message>
+    <message>
+        <source>Simulation mode. Simulated time %1:%2</source>
+        <translation>Modo simulación. Hora simulada %1:%2</translation>
+    </message>
+    <message>
+        <source>Clock mode. %1:%2:%3</source>
+        <translation>Modo reloj. %1:%2:%3</translation>
+    </message>
+    <message>
+        <source>, %1 %2 %3</source>
+        <translation>, %1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Sun at %1 degrees, moon at %2 degrees, waxing.</source>
+        <translation>Sol a %1 grados, Luna a %2 grados, creciente.</translation>
+    </message>
+    <message>
+        <source>Sun at %1 degrees, moon at %2 degrees, waning.</source>
+        <translation>Sol a %1 grados, Luna a %2 grados, menguante.</translation>
+    </message>
+    <message>
+        <source>Centre of the chart at %1 degrees.</source>
+        <translation>Centro del mapa a %1 grados.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Next step in %n second(s).</source>
+        <translation>
+            <numerusform>Próximo paso en %n segundo.</numerusform>
+            <numerusform>Próximo paso en %n segundos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sheratan (beta Arietis)</source>
+        <translation>Sheratan (beta Arietis)</translation>
+    </message>
+    <message>
+        <source>Red marker beside Sheratan</source>
+        <translation>Marca roja junto a Sheratan</translation>
+    </message>
+    <message>
+        <source>Hamal (alpha Arietis)</source>
+        <translation>Hamal (alpha Arietis)</translation>
+    </message>
+    <message>
+        <source>41 Arietis</source>
+        <translation>41 Arietis</translation>
+    </message>
+    <message>
+        <source>Rigel (beta Orionis)</source>
+        <translation>Rigel (beta Orionis)</translation>
+    </message>
+    <message>
+        <source>Capella (alpha Aurigae)</source>
+        <translation>Capella (alpha Aurigae)</translation>
+    </message>
+    <message>
+        <source>Aldebaran (alpha Tauri)</source>
+        <translation>Aldebaran (alpha Tauri)</translation>
+    </message>
+    <message>
+        <source>Mintaka (delta Orionis), in the belt of Orion</source>
+        <translation>Mintaka (delta Orionis), en el cinturón de Orión</translation>
+    </message>
+    <message>
+        <source>Alnilam (epsilon Orionis), in the belt of Orion</source>
+        <translation>Alnilam (epsilon Orionis), en el cinturón de Orión</translation>
+    </message>
+    <message>
+        <source>Alnitak (zeta Orionis), in the belt of Orion</source>
+        <translation>Alnitak (zeta Orionis), en el cinturón de Orión</translation>
+    </message>
+    <message>
+        <source>Betelgeuse (alpha Orionis)</source>
+        <translation>Betelgeuse (alpha Orionis)</translation>
+    </message>
+    <message>
+        <source>The June solstice point</source>
+        <translation>El punto del solsticio de junio</translation>
+    </message>
+    <message>
+        <source>Sirius (alpha Canis Majoris)</source>
+        <translation>Sirius (alpha Canis Majoris)</translation>
+    </message>
+    <message>
+        <source>Procyon (alpha Canis Minoris)</source>
+        <translation>Procyon (alpha Canis Minoris)</translation>
+    </message>
+    <message>
+        <source>Castor (alpha Geminorum)</source>
+        <translation>Castor (alpha Geminorum)</translation>
+    </message>
+    <message>
+        <source>Pollux (beta Geminorum)</source>
+        <translation>Pollux (beta Geminorum)</translation>
+    </message>
+    <message>
+        <source>Alphard (alpha Hydrae)</source>
+        <translation>Alphard (alpha Hydrae)</translation>
+    </message>
+    <message>
+        <source>Regulus (alpha Leonis)</source>
+        <translation>Regulus (alpha Leonis)</translation>
+    </message>
+    <message>
+        <source>Algieba (gamma Leonis)</source>
+        <translation>Algieba (gamma Leonis)</translation>
+    </message>
+    <message>
+        <source>Zosma (delta Leonis)</source>
+        <translation>Zosma (delta Leonis)</translation>
+    </message>
+    <message>
+        <source>Denebola (beta Leonis)</source>
+        <translation>Denebola (beta Leonis)</translation>
+    </message>
+    <message>
+        <source>The September equinox point</source>
+        <translation>El punto del equinoccio de septiembre</translation>
+    </message>
+    <message>
+        <source>Spica (alpha Virginis)</source>
+        <translation>Spica (alpha Virginis)</translation>
+    </message>
+    <message>
+        <source>A star of Centaurus (nu or mu Centauri)</source>
+        <translation>Una estrella de la constelación de Centauro (nu o mu Centauri)</translation>
+    </message>
+    <message>
+        <source>Arcturus (alpha Bootis)</source>
+        <translation>Arcturus (alpha Bootis)</translation>
+    </message>
+    <message>
+        <source>Menkent (theta Centauri)</source>
+        <translation>Menkent (theta Centauri)</translation>
+    </message>
+    <message>
+        <source>Antares (alpha Scorpii)</source>
+        <translation>Antares (alpha Scorpii)</translation>
+    </message>
+    <message>
+        <source>The December solstice point</source>
+        <translation>El punto del solsticio de diciembre</translation>
+    </message>
+    <message>
+        <source>Blue marker at 279 degrees</source>
+        <translation>Marca azul a 279 grados</translation>
+    </message>
+    <message>
+        <source>Vega (alpha Lyrae)</source>
+        <translation>Vega (alpha Lyrae)</translation>
+    </message>
+    <message>
+        <source>Altair (alpha Aquilae)</source>
+        <translation>Altair (alpha Aquilae)</translation>
+    </message>
+    <message>
+        <source>Deneb (alpha Cygni)</source>
+        <translation>Deneb (alpha Cygni)</translation>
+    </message>
+    <message>
+        <source>Fomalhaut (alpha Piscis Austrini)</source>
+        <translation>Fomalhaut (alpha Piscis Austrini)</translation>
+    </message>
+    <message>
+        <source>Gamma Piscium</source>
+        <translation>Gamma Piscium</translation>
+    </message>
+    <message>
+        <source>Iota Piscium</source>
+        <translation>Iota Piscium</translation>
+    </message>
+    <message>
+        <source>The March equinox point</source>
+        <translation>El punto del equinoccio de marzo (punto vernal)</translation>
+    </message>
+    <message>
+        <source>Omega Piscium</source>
+        <translation>Omega Piscium</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Pelmora Help</source>
+        <translation>Ayuda de Pelmora</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>LabelledChart</name>
+    <message>
+        <source>title</source>
+        <translation>título</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>hora</translation>
+    </message>
+    <message>
+        <source>lunar: the moon&apos;s angle</source>
+        <translation>lunar: ángulo de la Luna</translation>
+    </message>
+    <message>
+        <source>chart angle (left edge)</source>
+        <translation>ángulo del mapa (borde izquierdo)</translation>
+    </message>
+    <message>
+        <source>cycle or update</source>
+        <translation>cycle o update</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>fecha</translation>
+    </message>
+    <message>
+        <source>local: the angle at the centre</source>
+        <translation>local: ángulo en el centro</translation>
+    </message>
+    <message>
+        <source>solar: the sun&apos;s angle</source>
+        <translation>solar: ángulo del Sol</translation>
+    </message>
+    <message>
+        <source>centre marker</source>
+        <translation>marca central</translation>
+    </message>
+    <message>
+        <source>the sun&apos;s path and its scale</source>
+        <translation>camino del Sol y su escala</translation>
+    </message>
+    <message>
+        <source>the sun</source>
+        <translation>el Sol</translation>
+    </message>
+    <message>
+        <source>the moon</source>
+        <translation>la Luna</translation>
+    </message>
+    <message>
+        <source>a star (Antares)</source>
+        <translation>una estrella (Antares)</translation>
+    </message>
+    <message>
+        <source>December solstice</source>
+        <translation>solsticio de diciembre</translation>
+    </message>
+    <message>
+        <source>celestial equator</source>
+        <translation>ecuador celeste</translation>
+    </message>
+</context>
+<context>
+    <name>PictureWidget</name>
+    <message>
+        <source>Sky chart</source>
+        <translation>Mapa del cielo</translation>
+    </message>
+</context>
+</TS>
