@@ -16,6 +16,8 @@ cmake --build "$build" -j2 >/dev/null
 program="$build/pelmora"
 work=$(mktemp -d)
 export XDG_RUNTIME_DIR="$work/runtime"
+# The window as designed, whatever the user's settings say; its own go to the temporary folder.
+export XDG_CONFIG_HOME="$work/config"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 

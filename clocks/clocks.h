@@ -46,9 +46,10 @@ class StartedClock : public Clock {
   explicit StartedClock(const LocalMoment& start) : start_(start), origin_(std::chrono::steady_clock::now()) {}
   Single seconds_since_midnight() override { return now().seconds(); }
   std::string date_text() override { return now().date_text(); }
+  LocalMoment now() const;
+  const LocalMoment& start() const { return start_; }
 
  private:
-  LocalMoment now() const;
   LocalMoment start_;
   std::chrono::steady_clock::time_point origin_;
 };

@@ -110,6 +110,19 @@ constexpr std::array kOptions = {
                 options.full_screen = true;
                 return {};
               }},
+    OptionRow{"--reset-settings", "", false, Runs::window_only,
+              [](Options& options, const std::string&) -> Problem {
+                options.reset_settings = true;
+                return {};
+              }},
+    OptionRow{"--colours", "", true, Runs::any,
+              [](Options& options, const std::string& value) -> Problem {
+                options.colours = scheme_named(value);
+                if (!options.colours)
+                  return "--colours " + quoted_argument(value) +
+                         " is not a colour scheme: use classic, bright or night";
+                return {};
+              }},
     OptionRow{"--scale", "", true, Runs::any,
               [](Options& options, const std::string& value) -> Problem {
                 const auto scale = parse_scale(value);
@@ -250,6 +263,10 @@ std::string usage_text() {
          "                    pressed once (headless: as if the script began with\n"
          "                    click:clock_mode)\n"
          "  --full-screen     open the window full screen (F11 switches, Escape leaves)\n"
+         "  --colours SCHEME  the chart (and a snapshot) in classic (as designed),\n"
+         "                    bright (dark colours lightened) or night (all in red)\n"
+         "                    colours, for this run only\n"
+         "  --reset-settings  start the window from the default settings\n"
          "  --stats           in the window: at the end, print the timer ticks and\n"
          "                    redraw passes per second and how soon the first chart\n"
          "                    was shown\n"
@@ -258,7 +275,13 @@ std::string usage_text() {
          "\n"
          "In the window: rest the pointer on the chart to name what is there; a right\n"
          "click, Shift+F10 or the Menu key opens the menu; F1 help, F11 full screen,\n"
-         "Ctrl+S save and Ctrl+C copy the picture, Ctrl+Q quit.\n"
+         "Ctrl+S save and Ctrl+C copy the picture, Ctrl+G go to a moment, Home back to\n"
+         "now, P pause (period: one step while paused), Ctrl+, preferences, Ctrl+Q quit.\n"
+         "\n"
+         "The window keeps its place, start mode, colours and picture folder in\n"
+         "$XDG_CONFIG_HOME/pelmora/pelmora.conf (~/.config/pelmora/pelmora.conf).\n"
+         "Options override them for one run; a headless run neither reads nor writes\n"
+         "them.\n"
          "\n"
          "Each option may be given once. The toolkit's own options (-platform NAME,\n"
          "-display DISPLAY, -style STYLE, -reverse, -qwindowgeometry GEOMETRY and the\n"

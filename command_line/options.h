@@ -11,6 +11,7 @@
 
 #include "clocks/clocks.h"
 #include "command_line/script.h"
+#include "render/colour_scheme.h"
 
 namespace pelmora {
 
@@ -23,6 +24,8 @@ struct Options {
   bool stats = false;                        // the window reports its ticks, passes and start-up time at the end
   bool full_screen = false;                  // the window starts full screen
   bool clock_mode = false;                   // start as if the clock_mode button had been pressed after the load
+  std::optional<ColourScheme> colours;       // the scheme shown (and snapshotted) in this run
+  bool reset_settings = false;               // the window starts from the default settings
   bool help = false;
   bool version = false;
   // The toolkit's options as they were given, in order, values included.

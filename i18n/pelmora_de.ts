@@ -64,6 +64,25 @@
     </message>
 </context>
 <context>
+    <name>ColourControls</name>
+    <message>
+        <source>Co&amp;lours</source>
+        <translation>&amp;Farben</translation>
+    </message>
+    <message>
+        <source>&amp;Bright</source>
+        <translation>&amp;Hell</translation>
+    </message>
+    <message>
+        <source>&amp;Night (red)</source>
+        <translation>&amp;Nacht (rot)</translation>
+    </message>
+    <message>
+        <source>&amp;Classic</source>
+        <translation>&amp;Klassisch</translation>
+    </message>
+</context>
+<context>
     <name>Form1Window</name>
     <message>
         <source>End the program (asks first).</source>
@@ -495,10 +514,119 @@
     </message>
 </context>
 <context>
+    <name>MomentDialog</name>
+    <message>
+        <source>Go to a moment</source>
+        <translation>Zu einem Zeitpunkt gehen</translation>
+    </message>
+    <message>
+        <source>&amp;Date and local time, YYYY-MM-DD HH:MM:SS (years 1000 to 9999); the clock runs on from there:</source>
+        <translation>&amp;Datum und Ortszeit, JJJJ-MM-TT HH:MM:SS (Jahre 1000 bis 9999); die Uhr läuft von dort aus weiter:</translation>
+    </message>
+    <message>
+        <source>Date and local time</source>
+        <translation>Datum und Ortszeit</translation>
+    </message>
+    <message>
+        <source>&amp;Go</source>
+        <translation>&amp;Los</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>&amp;Jetzt</translation>
+    </message>
+    <message>
+        <source>Back to the computer&apos;s clock</source>
+        <translation>Zurück zur Uhr des Computers</translation>
+    </message>
+</context>
+<context>
     <name>PictureWidget</name>
     <message>
         <source>Sky chart</source>
         <translation>Himmelskarte</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>%1 could not be removed</source>
+        <translation>%1 konnte nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>der Ordner %1 konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Pelmora preferences</source>
+        <translation>Pelmora-Einstellungen</translation>
+    </message>
+    <message>
+        <source>In simulation mode, as designed</source>
+        <translation>Im Simulationsmodus, wie vorgesehen</translation>
+    </message>
+    <message>
+        <source>In clock mode</source>
+        <translation>Im Uhrmodus</translation>
+    </message>
+    <message>
+        <source>In the mode it had when it ended</source>
+        <translation>Im Modus, in dem es beendet wurde</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>Classic (as designed)</source>
+        <translation>Klassisch (wie vorgesehen)</translation>
+    </message>
+    <message>
+        <source>Bright (dark colours lightened)</source>
+        <translation>Hell (dunkle Farben aufgehellt)</translation>
+    </message>
+    <message>
+        <source>Night (all red, for the dark)</source>
+        <translation>Nacht (ganz in Rot, für die Dunkelheit)</translation>
+    </message>
+    <message>
+        <source>&amp;Colours</source>
+        <translation>&amp;Farben</translation>
+    </message>
+    <message>
+        <source>Start at &amp;login, in clock mode</source>
+        <translation>Bei der &amp;Anmeldung starten, im Uhrmodus</translation>
+    </message>
+    <message>
+        <source>Start at login could not be changed: %1</source>
+        <translation>Der Start bei der Anmeldung konnte nicht geändert werden: %1</translation>
+    </message>
+    <message>
+        <source>P&amp;references...</source>
+        <translation>&amp;Einstellungen...</translation>
+    </message>
+</context>
+<context>
+    <name>TimeControls</name>
+    <message>
+        <source>&amp;Go to a moment...</source>
+        <translation>Zu einem &amp;Zeitpunkt gehen...</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>&amp;Jetzt</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>One &amp;step</source>
+        <translation>Einen Schr&amp;itt</translation>
+    </message>
+    <message>
+        <source>The clock is not the computer&apos;s: it was set to %1 and runs on from there (Home goes back to now).</source>
+        <translation>Die Uhr ist nicht die des Computers: Sie wurde auf %1 gestellt und läuft von dort aus weiter (Pos1 führt zurück zur Gegenwart).</translation>
     </message>
 </context>
 </TS>

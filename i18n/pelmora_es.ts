@@ -64,6 +64,25 @@
     </message>
 </context>
 <context>
+    <name>ColourControls</name>
+    <message>
+        <source>Co&amp;lours</source>
+        <translation>Co&amp;lores</translation>
+    </message>
+    <message>
+        <source>&amp;Bright</source>
+        <translation>&amp;Brillante</translation>
+    </message>
+    <message>
+        <source>&amp;Night (red)</source>
+        <translation>&amp;Noche (rojo)</translation>
+    </message>
+    <message>
+        <source>&amp;Classic</source>
+        <translation>&amp;Clásico</translation>
+    </message>
+</context>
+<context>
     <name>Form1Window</name>
     <message>
         <source>End the program (asks first).</source>
@@ -495,10 +514,119 @@
     </message>
 </context>
 <context>
+    <name>MomentDialog</name>
+    <message>
+        <source>Go to a moment</source>
+        <translation>Ir a un momento</translation>
+    </message>
+    <message>
+        <source>&amp;Date and local time, YYYY-MM-DD HH:MM:SS (years 1000 to 9999); the clock runs on from there:</source>
+        <translation>&amp;Fecha y hora local, AAAA-MM-DD HH:MM:SS (años 1000 a 9999); el reloj sigue desde ahí:</translation>
+    </message>
+    <message>
+        <source>Date and local time</source>
+        <translation>Fecha y hora local</translation>
+    </message>
+    <message>
+        <source>&amp;Go</source>
+        <translation>&amp;Ir</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>&amp;Ahora</translation>
+    </message>
+    <message>
+        <source>Back to the computer&apos;s clock</source>
+        <translation>Volver al reloj del ordenador</translation>
+    </message>
+</context>
+<context>
     <name>PictureWidget</name>
     <message>
         <source>Sky chart</source>
         <translation>Mapa del cielo</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>%1 could not be removed</source>
+        <translation>no se pudo eliminar %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>no se pudo crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>Pelmora preferences</source>
+        <translation>Preferencias de Pelmora</translation>
+    </message>
+    <message>
+        <source>In simulation mode, as designed</source>
+        <translation>En modo simulación, como se diseñó</translation>
+    </message>
+    <message>
+        <source>In clock mode</source>
+        <translation>En modo reloj</translation>
+    </message>
+    <message>
+        <source>In the mode it had when it ended</source>
+        <translation>En el modo en que se cerró</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Inicio</translation>
+    </message>
+    <message>
+        <source>Classic (as designed)</source>
+        <translation>Clásico (como se diseñó)</translation>
+    </message>
+    <message>
+        <source>Bright (dark colours lightened)</source>
+        <translation>Brillante (colores oscuros aclarados)</translation>
+    </message>
+    <message>
+        <source>Night (all red, for the dark)</source>
+        <translation>Noche (todo en rojo, para la oscuridad)</translation>
+    </message>
+    <message>
+        <source>&amp;Colours</source>
+        <translation>&amp;Colores</translation>
+    </message>
+    <message>
+        <source>Start at &amp;login, in clock mode</source>
+        <translation>Iniciar al &amp;entrar en la sesión, en modo reloj</translation>
+    </message>
+    <message>
+        <source>Start at login could not be changed: %1</source>
+        <translation>No se pudo cambiar el inicio al entrar en la sesión: %1</translation>
+    </message>
+    <message>
+        <source>P&amp;references...</source>
+        <translation>Pre&amp;ferencias...</translation>
+    </message>
+</context>
+<context>
+    <name>TimeControls</name>
+    <message>
+        <source>&amp;Go to a moment...</source>
+        <translation>Ir a un &amp;momento...</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>Ah&amp;ora</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>Pa&amp;usa</translation>
+    </message>
+    <message>
+        <source>One &amp;step</source>
+        <translation>U&amp;n paso</translation>
+    </message>
+    <message>
+        <source>The clock is not the computer&apos;s: it was set to %1 and runs on from there (Home goes back to now).</source>
+        <translation>El reloj no es el del ordenador: se puso en %1 y sigue desde ahí (Inicio vuelve al momento actual).</translation>
     </message>
 </context>
 </TS>

@@ -64,6 +64,25 @@
     </message>
 </context>
 <context>
+    <name>ColourControls</name>
+    <message>
+        <source>Co&amp;lours</source>
+        <translation>Cou&amp;leurs</translation>
+    </message>
+    <message>
+        <source>&amp;Bright</source>
+        <translation>&amp;Lumineux</translation>
+    </message>
+    <message>
+        <source>&amp;Night (red)</source>
+        <translation>&amp;Nuit (rouge)</translation>
+    </message>
+    <message>
+        <source>&amp;Classic</source>
+        <translation>&amp;Classique</translation>
+    </message>
+</context>
+<context>
     <name>Form1Window</name>
     <message>
         <source>End the program (asks first).</source>
@@ -495,10 +514,119 @@
     </message>
 </context>
 <context>
+    <name>MomentDialog</name>
+    <message>
+        <source>Go to a moment</source>
+        <translation>Aller à un moment</translation>
+    </message>
+    <message>
+        <source>&amp;Date and local time, YYYY-MM-DD HH:MM:SS (years 1000 to 9999); the clock runs on from there:</source>
+        <translation>&amp;Date et heure locale, AAAA-MM-JJ HH:MM:SS (années 1000 à 9999)&#xa0;; l&apos;horloge repart de là&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Date and local time</source>
+        <translation>Date et heure locale</translation>
+    </message>
+    <message>
+        <source>&amp;Go</source>
+        <translation>A&amp;ller</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>&amp;Maintenant</translation>
+    </message>
+    <message>
+        <source>Back to the computer&apos;s clock</source>
+        <translation>Revenir à l&apos;horloge de l&apos;ordinateur</translation>
+    </message>
+</context>
+<context>
     <name>PictureWidget</name>
     <message>
         <source>Sky chart</source>
         <translation>Carte du ciel</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>%1 could not be removed</source>
+        <translation>%1 n&apos;a pas pu être supprimé</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>le dossier %1 n&apos;a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>Pelmora preferences</source>
+        <translation>Préférences de Pelmora</translation>
+    </message>
+    <message>
+        <source>In simulation mode, as designed</source>
+        <translation>En mode simulation, comme prévu</translation>
+    </message>
+    <message>
+        <source>In clock mode</source>
+        <translation>En mode horloge</translation>
+    </message>
+    <message>
+        <source>In the mode it had when it ended</source>
+        <translation>Dans le mode où il a été quitté</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Démarrage</translation>
+    </message>
+    <message>
+        <source>Classic (as designed)</source>
+        <translation>Classique (comme prévu)</translation>
+    </message>
+    <message>
+        <source>Bright (dark colours lightened)</source>
+        <translation>Lumineux (couleurs sombres éclaircies)</translation>
+    </message>
+    <message>
+        <source>Night (all red, for the dark)</source>
+        <translation>Nuit (tout en rouge, pour l&apos;obscurité)</translation>
+    </message>
+    <message>
+        <source>&amp;Colours</source>
+        <translation>&amp;Couleurs</translation>
+    </message>
+    <message>
+        <source>Start at &amp;login, in clock mode</source>
+        <translation>Lancer à l&apos;&amp;ouverture de session, en mode horloge</translation>
+    </message>
+    <message>
+        <source>Start at login could not be changed: %1</source>
+        <translation>Le lancement à l&apos;ouverture de session n&apos;a pas pu être modifié&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>P&amp;references...</source>
+        <translation>Préfé&amp;rences...</translation>
+    </message>
+</context>
+<context>
+    <name>TimeControls</name>
+    <message>
+        <source>&amp;Go to a moment...</source>
+        <translation>Aller à un &amp;moment...</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>Mainte&amp;nant</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>Pa&amp;use</translation>
+    </message>
+    <message>
+        <source>One &amp;step</source>
+        <translation>Un pa&amp;s</translation>
+    </message>
+    <message>
+        <source>The clock is not the computer&apos;s: it was set to %1 and runs on from there (Home goes back to now).</source>
+        <translation>L&apos;horloge n&apos;est pas celle de l&apos;ordinateur&#xa0;: elle a été réglée sur %1 et repart de là (Origine revient au présent).</translation>
     </message>
 </context>
 </TS>

@@ -64,6 +64,25 @@
     </message>
 </context>
 <context>
+    <name>ColourControls</name>
+    <message>
+        <source>Co&amp;lours</source>
+        <translation>Colo&amp;ri</translation>
+    </message>
+    <message>
+        <source>&amp;Bright</source>
+        <translation>&amp;Luminoso</translation>
+    </message>
+    <message>
+        <source>&amp;Night (red)</source>
+        <translation>&amp;Notte (rosso)</translation>
+    </message>
+    <message>
+        <source>&amp;Classic</source>
+        <translation>&amp;Classico</translation>
+    </message>
+</context>
+<context>
     <name>Form1Window</name>
     <message>
         <source>End the program (asks first).</source>
@@ -495,10 +514,119 @@
     </message>
 </context>
 <context>
+    <name>MomentDialog</name>
+    <message>
+        <source>Go to a moment</source>
+        <translation>Vai a un momento</translation>
+    </message>
+    <message>
+        <source>&amp;Date and local time, YYYY-MM-DD HH:MM:SS (years 1000 to 9999); the clock runs on from there:</source>
+        <translation>&amp;Data e ora locale, AAAA-MM-GG HH:MM:SS (anni dal 1000 al 9999); l&apos;orologio riparte da lì:</translation>
+    </message>
+    <message>
+        <source>Date and local time</source>
+        <translation>Data e ora locale</translation>
+    </message>
+    <message>
+        <source>&amp;Go</source>
+        <translation>&amp;Vai</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>Adess&amp;o</translation>
+    </message>
+    <message>
+        <source>Back to the computer&apos;s clock</source>
+        <translation>Torna all&apos;orologio del computer</translation>
+    </message>
+</context>
+<context>
     <name>PictureWidget</name>
     <message>
         <source>Sky chart</source>
         <translation>Mappa del cielo</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>%1 could not be removed</source>
+        <translation>impossibile rimuovere %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>impossibile creare la cartella %1</translation>
+    </message>
+    <message>
+        <source>Pelmora preferences</source>
+        <translation>Preferenze di Pelmora</translation>
+    </message>
+    <message>
+        <source>In simulation mode, as designed</source>
+        <translation>In modalità simulazione, come previsto</translation>
+    </message>
+    <message>
+        <source>In clock mode</source>
+        <translation>In modalità orologio</translation>
+    </message>
+    <message>
+        <source>In the mode it had when it ended</source>
+        <translation>Nella modalità in cui è stato chiuso</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Avvio</translation>
+    </message>
+    <message>
+        <source>Classic (as designed)</source>
+        <translation>Classico (come previsto)</translation>
+    </message>
+    <message>
+        <source>Bright (dark colours lightened)</source>
+        <translation>Luminoso (colori scuri schiariti)</translation>
+    </message>
+    <message>
+        <source>Night (all red, for the dark)</source>
+        <translation>Notte (tutto rosso, per il buio)</translation>
+    </message>
+    <message>
+        <source>&amp;Colours</source>
+        <translation>&amp;Colori</translation>
+    </message>
+    <message>
+        <source>Start at &amp;login, in clock mode</source>
+        <translation>Avvia al &amp;login, in modalità orologio</translation>
+    </message>
+    <message>
+        <source>Start at login could not be changed: %1</source>
+        <translation>Impossibile modificare l&apos;avvio al login: %1</translation>
+    </message>
+    <message>
+        <source>P&amp;references...</source>
+        <translation>Pre&amp;ferenze...</translation>
+    </message>
+</context>
+<context>
+    <name>TimeControls</name>
+    <message>
+        <source>&amp;Go to a moment...</source>
+        <translation>Vai a un &amp;momento...</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>&amp;Adesso</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>One &amp;step</source>
+        <translation>U&amp;n passo</translation>
+    </message>
+    <message>
+        <source>The clock is not the computer&apos;s: it was set to %1 and runs on from there (Home goes back to now).</source>
+        <translation>L&apos;orologio non è quello del computer: è stato impostato su %1 e prosegue da lì (Home torna all&apos;ora attuale).</translation>
     </message>
 </context>
 </TS>

@@ -64,6 +64,25 @@
     </message>
 </context>
 <context>
+    <name>ColourControls</name>
+    <message>
+        <source>Co&amp;lours</source>
+        <translation>Cor&amp;es</translation>
+    </message>
+    <message>
+        <source>&amp;Bright</source>
+        <translation>&amp;Brilhante</translation>
+    </message>
+    <message>
+        <source>&amp;Night (red)</source>
+        <translation>&amp;Noturno (vermelho)</translation>
+    </message>
+    <message>
+        <source>&amp;Classic</source>
+        <translation>&amp;Clássico</translation>
+    </message>
+</context>
+<context>
     <name>Form1Window</name>
     <message>
         <source>End the program (asks first).</source>
@@ -495,10 +514,119 @@
     </message>
 </context>
 <context>
+    <name>MomentDialog</name>
+    <message>
+        <source>Go to a moment</source>
+        <translation>Ir para um momento</translation>
+    </message>
+    <message>
+        <source>&amp;Date and local time, YYYY-MM-DD HH:MM:SS (years 1000 to 9999); the clock runs on from there:</source>
+        <translation>&amp;Data e hora local, AAAA-MM-DD HH:MM:SS (anos de 1000 a 9999); o relógio continua a partir daí:</translation>
+    </message>
+    <message>
+        <source>Date and local time</source>
+        <translation>Data e hora local</translation>
+    </message>
+    <message>
+        <source>&amp;Go</source>
+        <translation>&amp;Ir</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>&amp;Agora</translation>
+    </message>
+    <message>
+        <source>Back to the computer&apos;s clock</source>
+        <translation>Voltar ao relógio do computador</translation>
+    </message>
+</context>
+<context>
     <name>PictureWidget</name>
     <message>
         <source>Sky chart</source>
         <translation>Mapa do céu</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>%1 could not be removed</source>
+        <translation>não foi possível remover %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>não foi possível criar a pasta %1</translation>
+    </message>
+    <message>
+        <source>Pelmora preferences</source>
+        <translation>Preferências do Pelmora</translation>
+    </message>
+    <message>
+        <source>In simulation mode, as designed</source>
+        <translation>No modo simulação, como projetado</translation>
+    </message>
+    <message>
+        <source>In clock mode</source>
+        <translation>No modo relógio</translation>
+    </message>
+    <message>
+        <source>In the mode it had when it ended</source>
+        <translation>No modo em que foi encerrado</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Início</translation>
+    </message>
+    <message>
+        <source>Classic (as designed)</source>
+        <translation>Clássico (como projetado)</translation>
+    </message>
+    <message>
+        <source>Bright (dark colours lightened)</source>
+        <translation>Brilhante (cores escuras clareadas)</translation>
+    </message>
+    <message>
+        <source>Night (all red, for the dark)</source>
+        <translation>Noturno (tudo em vermelho, para o escuro)</translation>
+    </message>
+    <message>
+        <source>&amp;Colours</source>
+        <translation>&amp;Cores</translation>
+    </message>
+    <message>
+        <source>Start at &amp;login, in clock mode</source>
+        <translation>Iniciar ao fazer &amp;login, no modo relógio</translation>
+    </message>
+    <message>
+        <source>Start at login could not be changed: %1</source>
+        <translation>Não foi possível alterar o início ao fazer login: %1</translation>
+    </message>
+    <message>
+        <source>P&amp;references...</source>
+        <translation>&amp;Preferências...</translation>
+    </message>
+</context>
+<context>
+    <name>TimeControls</name>
+    <message>
+        <source>&amp;Go to a moment...</source>
+        <translation>Ir para um &amp;momento...</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>&amp;Agora</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>Pa&amp;usar</translation>
+    </message>
+    <message>
+        <source>One &amp;step</source>
+        <translation>Um passo à &amp;frente</translation>
+    </message>
+    <message>
+        <source>The clock is not the computer&apos;s: it was set to %1 and runs on from there (Home goes back to now).</source>
+        <translation>O relógio não é o do computador: foi ajustado para %1 e continua a partir daí (Home volta ao momento atual).</translation>
     </message>
 </context>
 </TS>

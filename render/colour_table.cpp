@@ -28,15 +28,22 @@ std::uint8_t ColourTable::add(Colour colour, std::size_t slot) {
   keys_[slot] = colour + 1;
   slot_indices_[slot] = index;
   opaque_[index] = 0xff000000u | colour;
+  shown_[index] = 0xff000000u | shown_colour(scheme_, colour);
   return index;
 }
 
 std::uint8_t ColourTable::keep_only(Colour colour) {
   keys_.fill(0);
   opaque_.fill(0xff000000u);
+  shown_.fill(0xff000000u);
   size_ = 0;
   for (int i = 0; i < static_cast<int>(kPaletteSize); ++i) index_of(palette_colour(i));
   return index_of(colour);
+}
+
+void ColourTable::show_as(ColourScheme scheme) {
+  scheme_ = scheme;
+  for (std::size_t i = 0; i < size_; ++i) shown_[i] = 0xff000000u | shown_colour(scheme, opaque_[i] & 0xffffffu);
 }
 
 }  // namespace pelmora

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "app/platform.h"
+#include "render/colour_scheme.h"
 
 namespace pelmora {
 
@@ -26,8 +27,12 @@ class ColourTable {
   std::uint8_t index_of(Colour colour);
   // The colour at an index, as 0xRRGGBB.
   Colour colour(std::uint8_t index) const { return opaque_[index] & 0xffffffu; }
-  // Every entry as 0xffRRGGBB; those past size() are opaque black.
-  const std::array<std::uint32_t, kCapacity>& opaque_colours() const { return opaque_; }
+  // Every entry as it is shown, 0xffRRGGBB, in the table's scheme; those
+  // past size() are opaque black.
+  const std::array<std::uint32_t, kCapacity>& opaque_colours() const { return shown_; }
+  // Shows every entry in another scheme; the indices stay.
+  void show_as(ColourScheme scheme);
+  ColourScheme scheme() const { return scheme_; }
   std::size_t size() const { return size_; }
 
   // Back to the palette and the one colour given, which is returned at its
@@ -44,6 +49,8 @@ class ColourTable {
   std::array<std::uint32_t, kSlots> keys_{};
   std::array<std::uint8_t, kSlots> slot_indices_{};
   std::array<std::uint32_t, kCapacity> opaque_{};
+  std::array<std::uint32_t, kCapacity> shown_{};
+  ColourScheme scheme_ = ColourScheme::classic;
   std::size_t size_ = 0;
 };
 

@@ -59,6 +59,12 @@ RasterCanvas::RasterCanvas(TextRenderer* text_renderer, double scale, Colour bac
       drawn_tiles_(changed_tiles_.size(), 0),
       fill_value_(colours_.index_of(background)) {}
 
+void RasterCanvas::show_colours_as(ColourScheme scheme) {
+  colours_.show_as(scheme);
+  std::fill(changed_tiles_.begin(), changed_tiles_.end(), 1);
+  any_changed_ = true;
+}
+
 void RasterCanvas::mark_changed(int x, int y) {
   const auto tile = static_cast<std::size_t>(y / kTileHeight) * tiles_across_ + x / kTileWidth;
   changed_tiles_[tile] = 1;

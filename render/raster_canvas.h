@@ -76,6 +76,9 @@ class RasterCanvas final : public PixelCanvas {
   // colour in colours().
   const std::uint8_t* indices() const { return pixels_.data(); }
   const ColourTable& colours() const { return colours_; }
+  // Shows the picture in another colour scheme: the pixels stay, all of
+  // them count as changed.
+  void show_colours_as(ColourScheme scheme);
   // An area (within the picture) as 0xffRRGGBB values, an RGB32 image's
   // pixels, `stride` values a row from `target`.
   void copy_rgb32(const PixelRect& area, std::uint32_t* target, std::size_t stride) const;

@@ -33,6 +33,7 @@ void RescalableCanvas::rescale(double scale) {
   // The new raster is complete before the old one goes: a scale refused or
   // memory short leaves the picture as it was.
   auto fresh = std::make_unique<RasterCanvas>(text_renderer_, scale, record_.background());
+  fresh->show_colours_as(raster_->colours().scheme());
   record_.replay(*fresh, [&fresh](std::string_view text) {
     const RasterCanvas::TextReach reach = fresh->text_reach(text);
     return FigureRecord::TextReach{reach.cells, reach.ink};

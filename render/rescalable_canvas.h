@@ -23,6 +23,8 @@ class RescalableCanvas : public PixelCanvas {
   // Draws the picture afresh at another scale (kMinScale to kMaxScale).
   void rescale(double scale);
   double scale() const { return raster_->scale().factor(); }
+  // The colour scheme the picture is shown in, kept at a new scale.
+  void show_colours_as(ColourScheme scheme) { raster_->show_colours_as(scheme); }
 
   RasterCanvas& raster() { return *raster_; }
   const RasterCanvas& raster() const { return *raster_; }

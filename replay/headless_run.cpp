@@ -156,6 +156,7 @@ int run_headless(const Options& options, char* program) {
     toolkit.emplace(program);
     text_renderer.emplace();
     canvas.emplace(&*text_renderer, options.scale);
+    canvas->show_colours_as(options.colours.value_or(ColourScheme::classic));
   }
 
   Picture picture(canvas ? &*canvas : nullptr, writer ? &*writer : nullptr);

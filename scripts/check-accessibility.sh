@@ -11,6 +11,8 @@ cmake --build build/release -j2 --target pelmora >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export XDG_RUNTIME_DIR="$work"
+# The window as designed, whatever the user's settings say; its own go to the temporary folder.
+export XDG_CONFIG_HOME="$work/config"
 dbus-run-session -- bash -c '
   set -euo pipefail
   display=:$(( 200 + RANDOM % 100 ))

@@ -107,6 +107,8 @@ TEST(OptionsTest, BadInputGetsOneLineSayingWhat) {
       {{"extra"}, "unknown option 'extra'"},
       {{"--stats", "--script", "tick"}, "--stats belongs to the window"},
       {{"--snapshot", "x.png", "--stats"}, "--stats belongs to the window"},
+      {{"--script", "tick", "--reset-settings"}, "--reset-settings belongs to the window"},
+      {{"--colours", "Night"}, "--colours 'Night' is not a colour scheme: use classic, bright or night"},
       {{"-platform"}, "option '-platform' needs a value"},
       {{"--at", "2026-01-01", "--at=2026-01-02"}, "option --at may be given only once"},
       {{"-h", "--help"}, "option --help may be given only once"},
@@ -128,7 +130,7 @@ TEST(OptionsTest, BadInputGetsOneLineSayingWhat) {
   }
 }
 
-TEST(OptionsTest, SnapshotScaleAndFullScreen) {
+TEST(OptionsTest, SnapshotScaleFullScreenColoursAndSettings) {
   EXPECT_EQ(parsed({"--snapshot", "x.png"}).scale, 1);
   EXPECT_EQ(parsed({"--snapshot", "x.png", "--scale", "2"}).scale, 2);
   EXPECT_EQ(parsed({"--scale=0.5", "--snapshot", "x.png"}).scale, 0.5);
@@ -136,6 +138,9 @@ TEST(OptionsTest, SnapshotScaleAndFullScreen) {
   EXPECT_EQ(parsed({"--snapshot", "x.png", "--scale", "4"}).scale, 4);
   EXPECT_TRUE(parsed({"--full-screen"}).full_screen);
   EXPECT_FALSE(parsed({}).full_screen);
+  EXPECT_EQ(parsed({"--colours=night", "--snapshot", "x.png"}).colours, ColourScheme::night);
+  EXPECT_FALSE(parsed({}).colours);
+  EXPECT_TRUE(parsed({"--reset-settings", "--clock-mode"}).reset_settings);
 }
 
 TEST(OptionsTest, QuotedArgumentsStayOneReadableLine) {

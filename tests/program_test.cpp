@@ -287,7 +287,8 @@ TEST_F(ProgramTest, ToolkitOptionsAreTakenHeadlessAndInTheWindow) {
 TEST_F(ProgramTest, WindowEndsCleanlyOnSignalsAndReportsItsStats) {
   for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
     SCOPED_TRACE(signal);
-    const pid_t pid = start_program({"--stats"}, {"QT_QPA_PLATFORM=offscreen"}, path("stats"));
+    const pid_t pid =
+        start_program({"--stats"}, {"QT_QPA_PLATFORM=offscreen", "XDG_CONFIG_HOME=" + path("config")}, path("stats"));
     ASSERT_GT(pid, 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return catches(pid, signal); }, 20'000));
     kill(pid, signal);
@@ -300,6 +301,30 @@ TEST_F(ProgramTest, WindowEndsCleanlyOnSignalsAndReportsItsStats) {
     }
     EXPECT_NE(last.find(" timer ticks and "), std::string::npos) << all;
     EXPECT_NE(last.find("first chart shown"), std::string::npos) << last;
+  }
+}
+
+// Settings that cannot be read or written never stop the window: it runs,
+// and says so in at most one line.
+TEST_F(ProgramTest, WindowRunsWhateverTheConfigFolderHolds) {
+  std::filesystem::create_directories(directory / "garbage" / "pelmora");
+  {
+    std::ofstream garbage(directory / "garbage" / "pelmora" / "pelmora.conf", std::ios::binary);
+    for (int i = 0; i < 4096; ++i) garbage.put(static_cast<char>((i * 7919) ^ (i >> 3)));
+  }
+  std::ofstream(directory / "a-file") << "not a folder";
+  for (const std::string& config : {path("garbage"), path("a-file")}) {
+    SCOPED_TRACE(config);
+    const pid_t pid =
+        start_program({"--clock-mode"}, {"QT_QPA_PLATFORM=offscreen", "XDG_CONFIG_HOME=" + config}, path("said"));
+    ASSERT_GT(pid, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return catches(pid, SIGTERM); }, 20'000));
+    kill(pid, SIGTERM);
+    EXPECT_EQ(wait_for(pid), 0);
+    std::ifstream said(path("said"));
+    int ours = 0;
+    for (std::string line; std::getline(said, line);) ours += line.starts_with("pelmora:") ? 1 : 0;
+    EXPECT_LE(ours, 1);
   }
 }
 

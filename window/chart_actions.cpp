@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QMessageBox>
 #include <QSaveFile>
@@ -27,7 +28,9 @@ ChartActions::ChartActions(QWidget* window, ChartCommands commands)
                      [this] { QApplication::clipboard()->setImage(commands_.picture()); });
   help = add(QCoreApplication::translate("ChartActions", "&Help"), QKeySequence::HelpContents, [this] { show_help(); });
   about = add(QCoreApplication::translate("ChartActions", "&About Pelmora"), {}, [this] {
-    QMessageBox::about(window_, QCoreApplication::translate("ChartActions", "About Pelmora"), about_text());
+    const QString note = commands_.about_note ? commands_.about_note() : QString();
+    QMessageBox::about(window_, QCoreApplication::translate("ChartActions", "About Pelmora"),
+                       note.isEmpty() ? about_text() : about_text() + QStringLiteral("<p>%1</p>").arg(note));
   });
   quit = add(QCoreApplication::translate("ChartActions", "&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
              [this] { commands_.quit(); });
@@ -61,6 +64,10 @@ void ChartActions::show_menu(const QPoint& global_position) {
     menu_->addAction(save_picture);
     menu_->addAction(copy_picture);
     menu_->addSeparator();
+    for (const QList<QAction*>& section : sections_) {
+      menu_->addActions(section);
+      menu_->addSeparator();
+    }
     menu_->addAction(help);
     menu_->addAction(about);
     menu_->addSeparator();
@@ -70,7 +77,9 @@ void ChartActions::show_menu(const QPoint& global_position) {
 }
 
 void ChartActions::save() {
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  QString folder = commands_.picture_folder ? commands_.picture_folder() : QString();
+  if (folder.isEmpty() || !QDir(folder).exists())
+    folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   if (!QDir(folder).exists()) folder = QDir::homePath();
   const QString name =
       QFileDialog::getSaveFileName(window_, QCoreApplication::translate("ChartActions", "Save picture"),
@@ -91,6 +100,7 @@ void ChartActions::save() {
       problem = file.errorString();
     }
   }
+  if (problem.isEmpty() && commands_.picture_saved_in) commands_.picture_saved_in(QFileInfo(name).absolutePath());
   if (!problem.isEmpty())
     QMessageBox::warning(
         window_, QCoreApplication::translate("ChartActions", "Save picture"),

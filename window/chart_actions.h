@@ -22,6 +22,11 @@ struct ChartCommands {
   std::function<QImage()> picture;    // the picture as it is shown
   std::function<QDateTime()> moment;  // the date and time the chart shows
   std::function<void()> quit;         // the window's close request
+  // Optional: where Save picture starts, and where a picture was saved.
+  std::function<QString()> picture_folder;
+  std::function<void(const QString&)> picture_saved_in;
+  // Optional: a sentence the About box adds (the clock's moment).
+  std::function<QString()> about_note;
 };
 
 // The name Save picture proposes: the chart's moment, to the minute
@@ -35,6 +40,11 @@ class ChartActions : public QObject {
 
   // The context menu, with each action's state brought up to date.
   void show_menu(const QPoint& global_position);
+  // The commands, for filling in the optional ones.
+  ChartCommands& commands() { return commands_; }
+  // More commands for the menu, after the picture's, as a section of their
+  // own (before the menu is first shown).
+  void add_menu_section(const QList<QAction*>& actions) { sections_.append(actions); }
 
   QAction* clock_mode = nullptr;
   QAction* full_screen = nullptr;
@@ -54,6 +64,7 @@ class ChartActions : public QObject {
   ChartCommands commands_;
   QMenu* menu_ = nullptr;
   QWidget* help_window_ = nullptr;
+  QList<QList<QAction*>> sections_;
 };
 
 }  // namespace pelmora

@@ -19,6 +19,7 @@
 
 #include "app/handler_boundary.h"
 #include "guide/chart_reading.h"
+#include "guide/words.h"
 #include "window/session.h"
 #include "window/tick_pacing.h"
 
@@ -100,8 +101,28 @@ Form1Window::Form1Window(Clock& clock)
                                      .full_screen = [this] { return isFullScreen(); },
                                      .picture = [this] { return picture1_->picture(); },
                                      .moment = [this] { return shown_moment(); },
-                                     .quit = [this] { close(); }});
-  picture1_->name_at = [this](QPointF point) { return name_at(form_.state(), point.x(), point.y()); };
+                                     .quit = [this] { close(); },
+                                     .picture_folder = {},
+                                     .picture_saved_in = {},
+                                     .about_note = {}});
+  // The read-outs of the clock's time and date, by their titles in the
+  // language in use.
+  const auto is_clock_readout = [](const std::string& title) {
+    for (const char* english : {GUIDE_TR("Guide", "Hours"), GUIDE_TR("Guide", "Minutes"), GUIDE_TR("Guide", "Seconds"),
+                                GUIDE_TR("Guide", "The date")})
+      if (title == guide_text(english)) return true;
+    return false;
+  };
+  picture1_->name_at = [this, is_clock_readout](QPointF point) {
+    auto name = name_at(form_.state(), point.x(), point.y());
+    if (name && name->readout && !clock_note_.isEmpty() && is_clock_readout(name->title)) {
+      // The read-out follows the clock, which is not the computer's now.
+      if (const auto at = name->detail.find(" of the computer's clock"); at != std::string::npos)
+        name->detail.replace(at, 24, " of the clock");
+      name->detail += " " + clock_note_.toStdString();
+    }
+    return name;
+  };
   picture1_->on_context_menu = [this](QPoint where) { actions_->show_menu(where); };
   // Shift+F10 opens the menu at the item in focus, as the Menu key does.
   auto* menu_key = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
@@ -128,6 +149,7 @@ QDateTime Form1Window::shown_moment() const {
 
 void Form1Window::update_reading() {
   std::string words = chart_in_words(form_.state());
+  if (!clock_note_.isEmpty()) words += " " + clock_note_.toStdString();
   if (words == reading_) return;
   reading_ = std::move(words);
   picture1_->setAccessibleDescription(QString::fromStdString(reading_));
@@ -256,6 +278,30 @@ void Form1Window::load() {
 
 void Form1Window::press_clock_mode() { clock_mode_->click(); }
 
+void Form1Window::set_paused(bool paused) {
+  if (paused == paused_ || ended_) return;
+  paused_ = paused;
+  if (paused) return timer2_.stop();
+  if (!is_true(form_.state().simulation_mode)) reload();
+  if (interval_ms_ > 0 && !ended_) timer2_.start(interval_ms_);
+}
+
+void Form1Window::step() {
+  if (paused_) timer_tick();
+}
+
+void Form1Window::reload() {
+  dispatch([this] { form_.Form_Load(); });
+  update_reading();
+}
+
+void Form1Window::show_colours_as(ColourScheme scheme) { picture1_->show_colours_as(scheme); }
+
+void Form1Window::set_clock_note(const QString& note) {
+  clock_note_ = note;
+  update_reading();
+}
+
 void Form1Window::timer_tick() {
   // No tick starts inside a running one; a tick that falls due meanwhile
   // is dropped.
@@ -346,6 +392,7 @@ void Form1Window::set_timer_interval(Integer milliseconds) {
   if (milliseconds < 0) raise_invalid_argument();
   interval_ms_ = milliseconds.value();
   if (milliseconds == 0) return timer2_.stop();
+  if (paused_) return;
   timer2_.start(milliseconds.value());
 }
 

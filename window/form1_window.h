@@ -65,6 +65,21 @@ class Form1Window : public QWidget, private WindowShell {
   // screen with the frame, else smaller, at the same proportions.
   void size_for_screen();
 
+  // Pause: the timer stops and the chart stands still; resuming in clock
+  // mode loads the chart afresh at the clock's time, which ran on.
+  void set_paused(bool paused);
+  bool paused() const { return paused_; }
+  // One timer tick while paused.
+  void step();
+  // Loads the chart afresh, as after a jump of the clock.
+  void reload();
+  // Shows the chart in a colour scheme, at once.
+  void show_colours_as(ColourScheme scheme);
+  // While the clock is not the computer's: a sentence saying so, added to
+  // the time read-outs' tips and the screen reader's description.
+  void set_clock_note(const QString& note);
+  ChartActions* actions() const { return actions_; }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
@@ -124,6 +139,8 @@ class Form1Window : public QWidget, private WindowShell {
   int interval_ms_ = 0;  // as the routines set it
   bool running_ = false;
   bool quit_asked_ = false;
+  bool paused_ = false;
+  QString clock_note_;
   long ticks_handled_ = 0;
   long redraw_passes_ = 0;
   double first_chart_shown_ = 0;

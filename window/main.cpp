@@ -9,13 +9,18 @@
 #include <string>
 #include <vector>
 
-#include "clocks/clocks.h"
+#include "clocks/chosen_clock.h"
 #include "command_line/options.h"
 #include "replay/headless_run.h"
+#include "window/colour_controls.h"
 #include "window/desktop_identity.h"
 #include "window/display_check.h"
 #include "window/form1_window.h"
+#include "window/preferences_dialog.h"
+#include "window/remembered_place.h"
 #include "window/session.h"
+#include "window/settings.h"
+#include "window/time_controls.h"
 #include "window/translations.h"
 #include "window/version.h"
 #include "window/window_watch.h"
@@ -99,29 +104,49 @@ int main(int argc, char** argv) {
   end_on_signals([&running_window] {
     if (running_window != nullptr) running_window->end_now();
   });
-  std::unique_ptr<Clock> clock;
-  if (options.at) {
-    clock = std::make_unique<StartedClock>(*options.at);
-  } else {
-    clock = std::make_unique<SystemClock>();
-  }
-  Form1Window window(*clock);
+  // The options override the settings for this run, and leave them as
+  // they are.
+  Settings settings(Settings::default_file(), options.reset_settings);
+  ChosenClock clock(options.at);
+  Form1Window window(clock);
+  TimeControls time_controls(window, clock);
+  ColourControls colours(window, options.colours.value_or(settings.colours()),
+                         [&settings](ColourScheme scheme) { settings.set_colours(scheme); });
+  window.actions()->add_menu_section(
+      {colours.menu()->menuAction(),
+       add_preferences_action(window, settings,
+                              {.colours = [&colours] { return colours.scheme(); },
+                               .choose_colours = [&colours](ColourScheme scheme) { colours.choose(scheme); }})});
+  window.actions()->commands().picture_folder = [&settings] { return settings.picture_folder(); };
+  window.actions()->commands().picture_saved_in = [&settings](const QString& folder) {
+    settings.set_picture_folder(folder);
+  };
   running_window = &window;
   WindowWatch watch([&window] { return window.testAttribute(Qt::WA_WState_Created) ? window.winId() : 0; },
                     [&window] { window.end_failed("the window was destroyed from outside the program"); });
   application.installNativeEventFilter(&watch);
   const double started = seconds_since_boot();
   window.load();
-  if (options.clock_mode && !window.ended()) window.press_clock_mode();
+  const StartMode start_mode = settings.start_mode();
+  const bool clock_mode = options.clock_mode || start_mode == StartMode::clock_mode ||
+                          (start_mode == StartMode::as_last_time && settings.last_in_clock_mode());
+  if (clock_mode && !window.ended()) window.press_clock_mode();
+  // From here on the user's switches are kept, for "as last time".
+  QObject::connect(window.clock_mode_button(), &QPushButton::clicked, &window, [&window, &settings] {
+    settings.set_last_in_clock_mode(!is_true(window.form().state().simulation_mode));
+  });
   int status = window.exit_status();
   if (!window.ended()) {
-    window.size_for_screen();
+    const auto place = settings.window_place();
+    if (!place || !restore_place(window, *place)) window.size_for_screen();
+    PlaceKeeper keeper(window, settings, options.full_screen);
     if (options.full_screen) {
       window.showFullScreen();
     } else {
       window.show();
     }
     status = window.run();
+    keeper.keep();
   }
   if (options.stats) print_stats(window, seconds_since_boot() - started);
   return status;

@@ -36,6 +36,11 @@ class PictureWidget : public QWidget {
   // The picture as it is drawn now, a copy.
   QImage picture() const;
 
+  // Shows the picture in a colour scheme, at once, and at any new scale.
+  void show_colours_as(ColourScheme scheme) {
+    canvas_.show_colours_as(scheme);
+    show_changes();
+  }
   // Schedules a repaint of the areas that changed since the last call.
   void show_changes();
   // How many calls of show_changes found something changed.
