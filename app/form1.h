@@ -40,6 +40,14 @@ class Form1 {
 
  private:
   bool in_view(Integer angle) const;
+  // The steps of picture1_click.
+  void draw_frame();
+  void advance_chart_angle();
+  void end_pass();
+  // The steps of Form_Load.
+  void first_load();
+  void read_load_date();
+  void place_sun_and_chart();
 
   FormState st;
   DrawingSurface& Picture1;

@@ -32,8 +32,6 @@ struct FormState {
   // Rotation and chart position.
   Single time_angle = 0;  // degrees of rotation since midnight
   Integer time_degrees;
-  Single log_error = 0;
-  Single solar_angle_exact = 0;
   Integer solar_angle;  // the sun's angle, 1 to 360
   Integer chart_angle;  // the scale angle at the left edge, 1 to 360
   Integer grid_offset;  // chart_angle mod 10 at the last load
@@ -49,29 +47,24 @@ struct FormState {
   Single sim_base_hr = 0, sim_base_min = 0;
   Integer sim_angle_delta;
   Integer sim_minutes;
-  Single sim_hours = 0;
 
   // Calendar.
-  std::string year_text, month_day_text, month_text, day_text;
+  std::string year_text;
   Integer month, day, year, days_in_year, days_before_month;
   std::array<std::string, 13> month_names;  // 1 to 12: "JAN" to "DEC"
 
   // Date read-out.
-  std::string display_date_text, display_month_day;
   Integer display_month, display_day, display_year;
 
   // Moon.
-  std::string lunar_date_text;
-  Integer lunar_year, epoch_years;
-  Single day_number = 0, solar_travel = 0, sidereal_months = 0, synodic_months = 0;
-  Single lunar_angle_exact = 0;
+  Integer epoch_years;
+  Single solar_travel = 0;  // degrees of the sun's travel since the moon's epoch
   Integer lunar_angle, lunar_phase;
 
-  // Working values of the chart redraw and its figures.
-  Integer tick_index, tick_x, local_angle, label_ref_angle, label_angle;
-  Integer sun_x, moon_x, moon_y;
-  Integer curve_index, curve_x, curve_angle, curve_angle_prev;
-  Single label_pos = 0, curve_y = 0, curve_y_prev = 0;
+  // Where the chart's read-out and figures stand after the last pass.
+  Integer local_angle;  // the scale's angle at the centre marker, as printed
+  Integer sun_x;        // the sun's centre
+  Integer moon_x, moon_y;
 
   // The date text that the last Form_Load read: a date that differs from it
   // means the day has changed, also when the time of day did not go back.

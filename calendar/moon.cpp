@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "calendar/solar_year.h"
 
 namespace pelmora {
 
@@ -13,23 +14,29 @@ constexpr double kSynodicMonth = 29.530589;
 }  // namespace
 
 void Form1::compute_moon() {
-  st.lunar_date_text = clock_.date_text();
-  st.lunar_year = to_integer(leading_number(right_text(st.lunar_date_text, 4)));
+  const std::string lunar_date_text = clock_.date_text();
+  const Integer lunar_year = to_integer(leading_number(right_text(lunar_date_text, 4)));
   compute_calendar();
-  st.epoch_years = st.lunar_year - 2003;
+  st.epoch_years = lunar_year - kMoonEpochYear;
 
   const Single t = clock_.seconds_since_midnight();
-  st.day_number = sng(double(t) / 86400 + dbl(st.days_before_month + st.day));
+  const Single day_number = sng(double(t) / 86400 + dbl(st.days_before_month + st.day));
   // Degrees of the sun's travel since the epoch: 360 per 365.253 days.
-  st.solar_travel = sng(((double(st.day_number) + 10.444 + 0.25 + 0.8) / 365.253 + dbl(st.epoch_years)) * 360);
+  st.solar_travel =
+      sng(((double(day_number) + kSolsticeBeforeNewYearDays + kLeapCycleMeanDays + kMoonEpochAfterSolsticeDays) /
+               kSunTravelYearDays +
+           dbl(st.epoch_years)) *
+          360);
 
-  st.sidereal_months = sng(double(st.solar_travel) / (kSiderealMonth / 365.253 * 360));
-  st.lunar_angle_exact = sng((double(st.sidereal_months) - Int(st.sidereal_months) + 0.24778) * 360);
-  if (st.lunar_angle_exact > 360) st.lunar_angle_exact = sng(double(st.lunar_angle_exact) - 360);
-  st.lunar_angle = to_integer(Int(st.lunar_angle_exact));
+  // The months since the epoch, in the sun's degrees; the moon's angle and
+  // its phase are the part of the current month gone, from where it stood.
+  const Single sidereal_months = sng(double(st.solar_travel) / (kSiderealMonth / kSunTravelYearDays * 360));
+  Single lunar_angle_exact = sng((double(sidereal_months) - Int(sidereal_months) + kMoonAtEpochTurns) * 360);
+  if (lunar_angle_exact > 360) lunar_angle_exact = sng(double(lunar_angle_exact) - 360);
+  st.lunar_angle = to_integer(Int(lunar_angle_exact));
 
-  st.synodic_months = sng(double(st.solar_travel) / (kSynodicMonth / 365.253 * 360));
-  st.lunar_phase = to_integer((double(st.synodic_months) - Int(st.synodic_months) + 0.24778) * 360);
+  const Single synodic_months = sng(double(st.solar_travel) / (kSynodicMonth / kSunTravelYearDays * 360));
+  st.lunar_phase = to_integer((double(synodic_months) - Int(synodic_months) + kMoonAtEpochTurns) * 360);
   if (st.lunar_phase > 360) st.lunar_phase -= 360;
 }
 

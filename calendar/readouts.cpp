@@ -27,10 +27,10 @@ void Form1::show_time() {
     st.sim_angle_delta = st.chart_angle - st.sim_base_angle;
     if (st.sim_angle_delta < 0) st.sim_angle_delta += 360;
     st.sim_minutes = to_integer(dbl(st.sim_angle_delta) * 8 * 0.5);
-    st.sim_hours = sng(dbl(st.sim_minutes) / 60);
+    const Single sim_hours = sng(dbl(st.sim_minutes) / 60);
     st.clock_min = sng(dbl(st.sim_minutes) - Int(dbl(st.sim_minutes) / 60) * 60 + st.sim_base_min);
     if (st.clock_min >= 60) st.clock_min = sng(double(st.clock_min) - 60);
-    st.clock_hr = sng(double(st.sim_hours) - Int(double(st.sim_hours) / 24) * 24 + st.sim_base_hr);
+    st.clock_hr = sng(double(sim_hours) - Int(double(sim_hours) / 24) * 24 + st.sim_base_hr);
     if (st.clock_hr >= 24) st.clock_hr = sng(double(st.clock_hr) - 24);
   } else {
     read_clock();
@@ -50,11 +50,11 @@ void Form1::show_time() {
 
 void Form1::show_date() {
   show_time();
-  st.display_date_text = clock_.date_text();
-  st.display_month = text_to_integer(left_text(st.display_date_text, 2));
-  st.display_month_day = left_text(st.display_date_text, 5);
-  st.display_day = text_to_integer(right_text(st.display_month_day, 2));
-  st.display_year = text_to_integer(right_text(st.display_date_text, 4));
+  const std::string display_date_text = clock_.date_text();
+  st.display_month = text_to_integer(left_text(display_date_text, 2));
+  const std::string display_month_day = left_text(display_date_text, 5);
+  st.display_day = text_to_integer(right_text(display_month_day, 2));
+  st.display_year = text_to_integer(right_text(display_date_text, 4));
   print_at(Picture1, 68, 50, st.display_day);
   if (st.display_month < 0 || st.display_month > 12) raise_subscript_out_of_range();
   print_at(Picture1, 74, 50, st.month_names[static_cast<std::size_t>(st.display_month.value())]);

@@ -2,13 +2,9 @@
 
 #include "app/form1.h"
 #include "chart/chart_geometry.h"
+#include "chart/figure_drawing.h"
 
 namespace pelmora {
-
-bool angle_in_view(Integer chart_angle, Integer angle) {
-  if (chart_angle >= 80) return chart_angle - 80 < angle && angle <= chart_angle;
-  return angle > chart_angle + 280 || angle <= chart_angle;
-}
 
 bool Form1::in_view(Integer angle) const { return angle_in_view(st.chart_angle, angle); }
 
@@ -18,52 +14,7 @@ void Form1::picture1_click() {
   const bool stepped = std::exchange(st.step_redraw, false);
 
   compute_moon();
-
-  Picture1.set_scale_mode(kPixelUnits);
-  st.step_eighth = to_integer(sng(dbl(st.step_count) - 8 * Int(sng(dbl(st.step_count) / 8))));
-
-  // The baseline and the row of ticks; each tick erases its image of the
-  // step before, 2 pixels to the left.
-  const Colour erase_colour = palette_colour(0);
-  for (st.tick_index = 81; st.tick_index >= -19; st.tick_index -= 1) {
-    st.tick_x = (st.tick_index * 8 + st.step_count + st.grid_offset * 8 + 4) * 2;
-    Picture1.line(1, sgl(st.level), 1241, sgl(st.level));
-    const Single tenths = sng(dbl(st.tick_index) / 10);
-    const bool long_tick = sng(double(tenths) - Int(tenths)) == 0;
-    const Integer above = long_tick ? 12 : 6;
-    const Integer below = long_tick ? 13 : 7;
-    Picture1.line(sgl(st.tick_x - 2), sgl(st.level - above), sgl(st.tick_x - 2), sgl(st.level + below), erase_colour);
-    Picture1.line(sgl(st.tick_x), sgl(st.level - above), sgl(st.tick_x), sgl(st.level + below), st.fore_colour);
-  }
-
-  // The centre marker, never erased.
-  const Colour marker_colour = palette_colour(7);
-  Picture1.line(640, sgl(st.level - 37), 640, sgl(st.level - 21), marker_colour);
-  Picture1.line(640, sgl(st.level - 10), 640, sgl(st.level + 9), marker_colour);
-  Picture1.line(640, sgl(st.level + 21), 640, sgl(st.level + 37), marker_colour);
-
-  Picture1.set_scale_mode(kCharacterUnits);
-  st.local_angle = st.chart_angle - 40;
-  if (st.local_angle <= 0) st.local_angle += 360;
-  print_at(Picture1, 124, 48, st.local_angle, "    ");
-  print_at(Picture1, 134, 48, "local");
-
-  // Scale labels, each 12 pixels left of its long tick.
-  for (st.tick_index = 80; st.tick_index >= 0; st.tick_index -= 10) {
-    st.label_pos = sng(dbl(st.step_count) / 8 + dbl(st.tick_index - 10) + dbl(st.grid_offset));
-    st.label_ref_angle = st.chart_angle - st.tick_index > 0 ? st.chart_angle : st.chart_angle + 360;
-    if (st.label_pos > 1 && st.label_pos < 80) {
-      const Single tens = sng(dbl(st.label_ref_angle - st.grid_offset + 10) / 10);
-      st.label_angle = to_integer(sng(10 * Int(tens) - dbl(st.tick_index)));
-      if (st.label_angle <= 0) st.label_angle += 360;
-      if (st.label_angle > 360) st.label_angle -= 360;
-      Picture1.set_scale_mode(kPixelUnits);
-      Picture1.set_current_y(sgl(st.level + 20));
-      Picture1.set_current_x(sng(16 * double(st.label_pos) - 4));
-      Picture1.print(printed(st.label_angle));
-      Picture1.set_scale_mode(kCharacterUnits);
-    }
-  }
+  draw_frame();
 
   if (in_view(st.solar_angle)) draw_sun();
   if (in_view(st.lunar_angle)) draw_moon();
@@ -76,12 +27,63 @@ void Form1::picture1_click() {
   print_at(Picture1, 8, 44, st.chart_angle, "    ");
 
   st.shown_chart_angle = st.chart_angle;
+  if (stepped) advance_chart_angle();
+  end_pass();
+}
+
+void Form1::draw_frame() {
+  Picture1.set_scale_mode(kPixelUnits);
+  st.step_eighth = to_integer(sng(dbl(st.step_count) - 8 * Int(sng(dbl(st.step_count) / 8))));
+
+  // The baseline and the row of ticks; each tick erases its image of the
+  // step before, 2 pixels to the left. That erase stroke cuts a gap into the
+  // baseline, and the baseline drawn again ahead of the next tick fills it:
+  // so it is drawn before every tick, 101 times a pass. (Once after the row
+  // would leave the same pixels, but the chart's recorded sequence of
+  // operations, which replays and golden traces compare, is this one.)
+  const Colour erase_colour = palette_colour(0);
+  for (Integer column = kFirstTickColumn; column >= kLastTickColumn; column -= 1) {
+    const Integer x = tick_x(column, st.grid_offset, st.step_count);
+    draw_baseline(Picture1, st.level);
+    const Single tenths = sng(dbl(column) / 10);
+    const bool long_tick = sng(double(tenths) - Int(tenths)) == 0;
+    draw_scale_tick(Picture1, x, st.level, long_tick ? kLongTick : kShortTick, st.fore_colour, erase_colour);
+  }
+
+  draw_centre_marker(Picture1, st.level);
+
+  Picture1.set_scale_mode(kCharacterUnits);
+  st.local_angle = st.chart_angle - kCentreOffsetDegrees;
+  if (st.local_angle <= 0) st.local_angle += 360;
+  print_at(Picture1, 124, 48, st.local_angle, "    ");
+  print_at(Picture1, 134, 48, "local");
+
+  // Scale labels, each 12 pixels left of its long tick and showing its
+  // angle; s counts the degrees from the left edge down to the label's tick.
+  for (Integer s = 80; s >= 0; s -= 10) {
+    const Single position = sng(dbl(st.step_count) / 8 + dbl(s - 10) + dbl(st.grid_offset));
+    const Integer reference = st.chart_angle - s > 0 ? st.chart_angle : st.chart_angle + 360;
+    if (position > 1 && position < 80) {
+      const Single tens = sng(dbl(reference - st.grid_offset + 10) / 10);
+      Integer angle = to_integer(sng(10 * Int(tens) - dbl(s)));
+      if (angle <= 0) angle += 360;
+      if (angle > 360) angle -= 360;
+      Picture1.set_scale_mode(kPixelUnits);
+      print_scale_label(Picture1, label_x(position), st.level, angle);
+      Picture1.set_scale_mode(kCharacterUnits);
+    }
+  }
+}
+
+void Form1::advance_chart_angle() {
   // One degree for every eighth step.
-  if (stepped && sng(dbl(st.step_count) / 8 - Int(dbl(st.step_count) / 8)) == 0.875f) {
+  if (sng(dbl(st.step_count) / 8 - Int(dbl(st.step_count) / 8)) == 0.875f) {
     st.chart_angle += 1;
     if (st.chart_angle == 361) st.chart_angle = 1;
   }
+}
 
+void Form1::end_pass() {
   const Single now = clock_.seconds_since_midnight();
   if (st.redraw_end_time > 0) st.cycle_time = sng(Int((double(now) - st.redraw_end_time) * 100) / 100);
 

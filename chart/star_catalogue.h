@@ -1,12 +1,13 @@
 // The star catalogue: 31 stars, each one to three concentric rings, and 6
 // vertical markers, grouped under the 10-degree sector labels in drawing
-// order. Constant data, part of the program.
+// order, each with its name. Constant data, part of the program.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <span>
+#include <string_view>
 #include <variant>
 
 #include "app/numeric.h"
@@ -43,6 +44,10 @@ struct marker_entry {
 struct catalogue_row {
   std::int16_t label;  // sector label, a multiple of 10 from 10 to 360
   std::variant<star_entry, marker_entry> entry;
+  // What the entry shows: the star, or the point of the sky a marker marks.
+  std::string_view name;
+  // For a marker: what it marks, as a phrase ("where the sun stands ...").
+  std::string_view note;
 };
 
 // Every row, grouped by label, each group in drawing order.

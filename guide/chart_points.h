@@ -6,7 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "app/state.h"
+#include "app/chart_view.h"
+#include "chart/chart_geometry.h"
 
 namespace pelmora {
 
@@ -18,7 +19,7 @@ struct ChartName {
 
 // What is under the point (x, y) of the picture, in its pixels (1241 by
 // 921), for the window's state after its last pass; nothing over empty sky.
-std::optional<ChartName> name_at(const FormState& st, double x, double y);
+std::optional<ChartName> name_at(const ChartView& st, double x, double y);
 
 // Where the entry at `place` of the catalogue's group `label` stands on the
 // picture now (its centre, or the middle of a marker's first segment);
@@ -26,20 +27,15 @@ std::optional<ChartName> name_at(const FormState& st, double x, double y);
 struct PicturePoint {
   int x = 0, y = 0;
 };
-std::optional<PicturePoint> entry_position(const FormState& st, int label, int place);
+std::optional<PicturePoint> entry_position(const ChartView& st, int label, int place);
 
 // A dot of the equator curve as the chart shows it now: the curve's columns
 // run from kFirstEquatorColumn at the left down to kLastEquatorColumn.
-inline constexpr int kFirstEquatorColumn = 86;
-inline constexpr int kLastEquatorColumn = -14;
 struct EquatorDot {
   int x = 0;
   double y = 0;
   int angle = 0;  // the curve's angle there, 1 to 374
 };
-EquatorDot equator_dot(const FormState& st, int column);
-
-// Whether the moon waxes, by its phase angle.
-bool moon_waxing(const FormState& st);
+EquatorDot equator_dot(const ChartView& st, int column);
 
 }  // namespace pelmora

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "guide/chart_points.h"
+#include "guide/moon_phase.h"
 #include "guide/words.h"
 
 namespace pelmora {
@@ -18,23 +19,22 @@ std::string two_digits(double value) {
 
 }  // namespace
 
-std::string chart_in_words(const FormState& st) {
-  const bool simulation = is_true(st.simulation_mode);
+std::string chart_in_words(const ChartView& st) {
+  const bool simulation = st.simulation_mode;
   std::string words = simulation ? fill(guide_text(GUIDE_TR("Guide", "Simulation mode. Simulated time %1:%2")),
                                         {two_digits(st.clock_hr), two_digits(st.clock_min)})
                                  : fill(guide_text(GUIDE_TR("Guide", "Clock mode. %1:%2:%3")),
                                         {two_digits(st.clock_hr), two_digits(st.clock_min), two_digits(st.clock_sec)});
   const int month = st.display_month.value();
   if (month >= 1 && month <= 12) {
-    // The month's name is the chart's own, as printed.
+    // The day, the month's name as the chart prints it, the year.
     words += fill(guide_text(GUIDE_TR("Guide", ", %1 %2 %3")),
-                  {std::to_string(st.display_day.value()), st.month_names[static_cast<std::size_t>(month)],
-                   std::to_string(st.display_year.value())});
+                  {std::to_string(st.display_day.value()), st.month_name, std::to_string(st.display_year.value())});
   }
   words += ". ";
-  words += fill(moon_waxing(st) ? guide_text(GUIDE_TR("Guide", "Sun at %1 degrees, moon at %2 degrees, waxing."))
-                                : guide_text(GUIDE_TR("Guide", "Sun at %1 degrees, moon at %2 degrees, waning.")),
-                {guide_number(st.solar_angle.value()), guide_number(st.lunar_angle.value())});
+  words += fill(guide_text(GUIDE_TR("Guide", "Sun at %1 degrees, moon at %2 degrees, %3.")),
+                {guide_number(st.solar_angle.value()), guide_number(st.lunar_angle.value()),
+                 moon_phase_words(elongation_of_chart_phase(st.lunar_phase.value()))});
   words += ' ';
   words +=
       fill(guide_text(GUIDE_TR("Guide", "Centre of the chart at %1 degrees.")), {guide_number(st.local_angle.value())});

@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "app/state.h"
+#include "app/chart_view.h"
 
 namespace pelmora {
 
-std::string chart_in_words(const FormState& st);
+std::string chart_in_words(const ChartView& st);
 
 }  // namespace pelmora

@@ -1,6 +1,5 @@
 // The guide's words in the user's language. They are written in English,
-// marked with GUIDE_TR for Qt Linguist's lupdate (an alias of its
-// QT_TRANSLATE_NOOP, given to it in i18n/CMakeLists.txt), and looked up
+// marked with GUIDE_TR for Qt Linguist's lupdate (app/translatable.h), and looked up
 // through the language the window sets once a translation is loaded; with
 // none set they stay as written, and numbers as plain digits.
 #pragma once
@@ -10,10 +9,7 @@
 #include <string>
 #include <string_view>
 
-// Marks an English text for the translation tools; the text itself.
-#define GUIDE_TR(context, text) text
-// The same for a text with a count in it (%n), which has plural forms.
-#define GUIDE_TR_N(context, text) text
+#include "app/translatable.h"
 
 namespace pelmora {
 

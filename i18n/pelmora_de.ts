@@ -104,6 +104,10 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>The date of the clock.</source>
+        <translation>Das Datum der Uhr.</translation>
+    </message>
 </context>
 <context>
     <name>Guide</name>
@@ -132,96 +136,12 @@
         <translation>Der Titel der Karte: das Band des Himmels entlang der jährlichen Bahn der Sonne, von der Nordhalbkugel aus gesehen.</translation>
     </message>
     <message>
-        <source>Worked out at each start of the chart: how far the time of day lies into its 32-minute span of the turn, halved, in minutes (0 to .5).</source>
-        <translation>Bei jedem Start der Karte berechnet: wie weit die Tageszeit in ihrem 32-Minuten-Abschnitt der Drehung liegt, halbiert, in Minuten (0 bis 0,5).</translation>
-    </message>
-    <message>
-        <source>Hours</source>
-        <translation>Stunden</translation>
-    </message>
-    <message>
-        <source>Hours of the computer&apos;s clock.</source>
-        <translation>Stunden der Computeruhr.</translation>
-    </message>
-    <message>
-        <source>Simulated hours: the time runs on four minutes for each degree the chart has turned.</source>
-        <translation>Simulierte Stunden: Für jedes Grad, um das sich die Karte gedreht hat, läuft die Zeit vier Minuten weiter.</translation>
-    </message>
-    <message>
-        <source>Minutes</source>
-        <translation>Minuten</translation>
-    </message>
-    <message>
-        <source>Minutes of the computer&apos;s clock.</source>
-        <translation>Minuten der Computeruhr.</translation>
-    </message>
-    <message>
-        <source>Simulated minutes: four for each degree the chart has turned.</source>
-        <translation>Simulierte Minuten: vier für jedes Grad, um das sich die Karte gedreht hat.</translation>
-    </message>
-    <message>
-        <source>Seconds</source>
-        <translation>Sekunden</translation>
-    </message>
-    <message>
-        <source>Seconds of the computer&apos;s clock.</source>
-        <translation>Sekunden der Computeruhr.</translation>
-    </message>
-    <message>
-        <source>Simulation mode: the chart turns as fast as it can be redrawn, a degree every eight steps.</source>
-        <translation>Simulationsmodus: Die Karte dreht sich so schnell, wie sie neu gezeichnet werden kann, ein Grad alle acht Schritte.</translation>
-    </message>
-    <message>
-        <source>lunar: the moon&apos;s angle on the chart&apos;s scale, in degrees (0 to 360).</source>
-        <translation>lunar: der Winkel des Mondes auf der Skala der Karte, in Grad (0 bis 360).</translation>
-    </message>
-    <message>
         <source>The chart angle</source>
         <translation>Der Kartenwinkel</translation>
     </message>
     <message>
-        <source>The chart angle: the scale&apos;s angle at the left edge of the chart, in degrees (1 to 360).</source>
-        <translation>Der Kartenwinkel: der Winkel der Skala am linken Rand der Karte, in Grad (1 bis 360).</translation>
-    </message>
-    <message>
-        <source>local: the scale&apos;s angle at the centre marker, in degrees (the chart angle less 40).</source>
-        <translation>local: der Winkel der Skala an der Mittelmarke, in Grad (der Kartenwinkel minus 40).</translation>
-    </message>
-    <message>
-        <source>update: whole seconds until the chart&apos;s next step, one every 30 seconds.</source>
-        <translation>update: ganze Sekunden bis zum nächsten Schritt der Karte, einer alle 30 Sekunden.</translation>
-    </message>
-    <message>
-        <source>cycle: the seconds the last redraw took, to hundredths.</source>
-        <translation>cycle: die Sekunden, die das letzte Neuzeichnen dauerte, auf Hundertstel.</translation>
-    </message>
-    <message>
-        <source>The date</source>
-        <translation>Das Datum</translation>
-    </message>
-    <message>
-        <source>The date of the computer&apos;s clock: day, month and year.</source>
-        <translation>Das Datum der Computeruhr: Tag, Monat und Jahr.</translation>
-    </message>
-    <message>
-        <source>solar: the sun&apos;s angle on the chart&apos;s scale, in degrees, from the day of the year.</source>
-        <translation>solar: der Winkel der Sonne auf der Skala der Karte, in Grad, aus dem Tag des Jahres.</translation>
-    </message>
-    <message>
         <source>Star at %1, %2.</source>
         <translation>Stern bei %1, %2.</translation>
-    </message>
-    <message>
-        <source>Marker at %1 on the baseline.</source>
-        <translation>Marke bei %1 auf der Grundlinie.</translation>
-    </message>
-    <message>
-        <source>At %1 on the scale, waxing (phase angle %2).</source>
-        <translation>Bei %1 auf der Skala, zunehmend (Phasenwinkel %2).</translation>
-    </message>
-    <message>
-        <source>At %1 on the scale, waning (phase angle %2).</source>
-        <translation>Bei %1 auf der Skala, abnehmend (Phasenwinkel %2).</translation>
     </message>
     <message>
         <source>The moon</source>
@@ -272,14 +192,6 @@
         <translation>, %1. %2 %3</translation>
     </message>
     <message>
-        <source>Sun at %1 degrees, moon at %2 degrees, waxing.</source>
-        <translation>Sonne bei %1 Grad, Mond bei %2 Grad, zunehmend.</translation>
-    </message>
-    <message>
-        <source>Sun at %1 degrees, moon at %2 degrees, waning.</source>
-        <translation>Sonne bei %1 Grad, Mond bei %2 Grad, abnehmend.</translation>
-    </message>
-    <message>
         <source>Centre of the chart at %1 degrees.</source>
         <translation>Mitte der Karte bei %1 Grad.</translation>
     </message>
@@ -293,10 +205,6 @@
     <message>
         <source>Sheratan (beta Arietis)</source>
         <translation>Sheratan (Beta Arietis)</translation>
-    </message>
-    <message>
-        <source>Red marker beside Sheratan</source>
-        <translation>Rote Marke neben Sheratan</translation>
     </message>
     <message>
         <source>Hamal (alpha Arietis)</source>
@@ -335,10 +243,6 @@
         <translation>Betelgeuse (Alpha Orionis)</translation>
     </message>
     <message>
-        <source>The June solstice point</source>
-        <translation>Der Solstitialpunkt im Juni</translation>
-    </message>
-    <message>
         <source>Sirius (alpha Canis Majoris)</source>
         <translation>Sirius (Alpha Canis Majoris)</translation>
     </message>
@@ -375,10 +279,6 @@
         <translation>Denebola (Beta Leonis)</translation>
     </message>
     <message>
-        <source>The September equinox point</source>
-        <translation>Der Äquinoktialpunkt im September</translation>
-    </message>
-    <message>
         <source>Spica (alpha Virginis)</source>
         <translation>Spica (Alpha Virginis)</translation>
     </message>
@@ -397,14 +297,6 @@
     <message>
         <source>Antares (alpha Scorpii)</source>
         <translation>Antares (Alpha Scorpii)</translation>
-    </message>
-    <message>
-        <source>The December solstice point</source>
-        <translation>Der Solstitialpunkt im Dezember</translation>
-    </message>
-    <message>
-        <source>Blue marker at 279 degrees</source>
-        <translation>Blaue Marke bei 279 Grad</translation>
     </message>
     <message>
         <source>Vega (alpha Lyrae)</source>
@@ -431,12 +323,175 @@
         <translation>Iota Piscium</translation>
     </message>
     <message>
-        <source>The March equinox point</source>
-        <translation>Der Äquinoktialpunkt im März (Frühlingspunkt)</translation>
-    </message>
-    <message>
         <source>Omega Piscium</source>
         <translation>Omega Piscium</translation>
+    </message>
+    <message>
+        <source>day, month, year</source>
+        <translation>Tag, Monat, Jahr</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>Neumond</translation>
+    </message>
+    <message>
+        <source>waxing crescent</source>
+        <translation>zunehmende Sichel</translation>
+    </message>
+    <message>
+        <source>first quarter</source>
+        <translation>erstes Viertel</translation>
+    </message>
+    <message>
+        <source>waxing gibbous</source>
+        <translation>zunehmender Dreiviertelmond</translation>
+    </message>
+    <message>
+        <source>full</source>
+        <translation>Vollmond</translation>
+    </message>
+    <message>
+        <source>waning gibbous</source>
+        <translation>abnehmender Dreiviertelmond</translation>
+    </message>
+    <message>
+        <source>last quarter</source>
+        <translation>letztes Viertel</translation>
+    </message>
+    <message>
+        <source>waning crescent</source>
+        <translation>abnehmende Sichel</translation>
+    </message>
+    <message>
+        <source>under a day to full moon</source>
+        <translation>weniger als ein Tag bis Vollmond</translation>
+    </message>
+    <message>
+        <source>under a day to new moon</source>
+        <translation>weniger als ein Tag bis Neumond</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) to full moon</source>
+        <translation>
+            <numerusform>%n Tag bis Vollmond</numerusform>
+            <numerusform>%n Tage bis Vollmond</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) to new moon</source>
+        <translation>
+            <numerusform>%n Tag bis Neumond</numerusform>
+            <numerusform>%n Tage bis Neumond</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 % lit, %3</source>
+        <extracomment>the phase&apos;s name, how much of the moon is lit in per cent, the time to the next full or new moon</extracomment>
+        <translation>%1, zu %2 % beleuchtet, %3</translation>
+    </message>
+    <message>
+        <source>Marker at %1 on the baseline: %2.</source>
+        <translation>Marke bei %1 auf der Grundlinie: %2.</translation>
+    </message>
+    <message>
+        <source>At %1 on the scale; %2.</source>
+        <translation>Bei %1 auf der Skala; %2.</translation>
+    </message>
+    <message>
+        <source>Sun at %1 degrees, moon at %2 degrees, %3.</source>
+        <translation>Sonne bei %1 Grad, Mond bei %2 Grad, %3.</translation>
+    </message>
+    <message>
+        <source>Worked out when the chart starts: how far the time of day lies into its 32-minute span of the turn, halved, in minutes (0 to .5).</source>
+        <translation>Beim Start der Karte berechnet: wie weit die Tageszeit in ihrem 32-Minuten-Abschnitt der Drehung liegt, halbiert, in Minuten (0 bis 0,5).</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s clock.</source>
+        <translation>Die Uhr des Computers.</translation>
+    </message>
+    <message>
+        <source>A simulated time: four minutes for every degree the chart has turned.</source>
+        <translation>Eine simulierte Zeit: vier Minuten für jedes Grad, um das sich die Karte gedreht hat.</translation>
+    </message>
+    <message>
+        <source>The chart turns as fast as it can be redrawn, a degree every eight steps.</source>
+        <translation>Die Karte dreht sich so schnell, wie sie neu gezeichnet werden kann, ein Grad alle acht Schritte.</translation>
+    </message>
+    <message>
+        <source>The moon&apos;s angle on the scale, in degrees (0 to 360).</source>
+        <translation>Der Winkel des Mondes auf der Skala, in Grad (0 bis 360).</translation>
+    </message>
+    <message>
+        <source>The chart angle: the scale&apos;s angle at the left edge, in degrees (1 to 360).</source>
+        <translation>Der Kartenwinkel: der Winkel der Skala am linken Rand, in Grad (1 bis 360).</translation>
+    </message>
+    <message>
+        <source>The seconds the last redraw took, to hundredths.</source>
+        <translation>Die Sekunden, die das letzte Neuzeichnen dauerte, auf Hundertstel.</translation>
+    </message>
+    <message>
+        <source>Whole seconds until the chart&apos;s next step, one every 30 seconds.</source>
+        <translation>Ganze Sekunden bis zum nächsten Schritt der Karte, einer alle 30 Sekunden.</translation>
+    </message>
+    <message>
+        <source>The date of the computer&apos;s clock.</source>
+        <translation>Das Datum der Computeruhr.</translation>
+    </message>
+    <message>
+        <source>The scale&apos;s angle at the centre marker, in degrees (the chart angle less 40).</source>
+        <translation>Der Winkel der Skala an der Mittelmarke, in Grad (der Kartenwinkel minus 40).</translation>
+    </message>
+    <message>
+        <source>The sun&apos;s angle on the scale, in degrees, from the day of the year.</source>
+        <translation>Der Winkel der Sonne auf der Skala, in Grad, aus dem Tag des Jahres.</translation>
+    </message>
+    <message>
+        <source>Red marker at 29°</source>
+        <translation>Rote Marke bei 29°</translation>
+    </message>
+    <message>
+        <source>a mark of the chart&apos;s own design, just left of Sheratan</source>
+        <translation>eine Marke aus dem Entwurf der Karte, knapp links von Sheratan</translation>
+    </message>
+    <message>
+        <source>June solstice point</source>
+        <translation>Solstitialpunkt im Juni</translation>
+    </message>
+    <message>
+        <source>where the sun stands at the June solstice, farthest north</source>
+        <translation>wo die Sonne zur Sonnenwende im Juni steht, am weitesten im Norden</translation>
+    </message>
+    <message>
+        <source>September equinox point</source>
+        <translation>Äquinoktialpunkt im September (Herbstpunkt)</translation>
+    </message>
+    <message>
+        <source>where the sun crosses the celestial equator going south, in September</source>
+        <translation>wo die Sonne im September den Himmelsäquator nach Süden überquert</translation>
+    </message>
+    <message>
+        <source>December solstice point</source>
+        <translation>Solstitialpunkt im Dezember</translation>
+    </message>
+    <message>
+        <source>where the sun stands at the December solstice, farthest south</source>
+        <translation>wo die Sonne zur Sonnenwende im Dezember steht, am weitesten im Süden</translation>
+    </message>
+    <message>
+        <source>Blue marker at 279°</source>
+        <translation>Blaue Marke bei 279°</translation>
+    </message>
+    <message>
+        <source>a mark of the chart&apos;s own design, in two parts above and below the baseline</source>
+        <translation>eine Marke aus dem Entwurf der Karte, in zwei Teilen über und unter der Grundlinie</translation>
+    </message>
+    <message>
+        <source>March equinox point</source>
+        <translation>Äquinoktialpunkt im März (Frühlingspunkt)</translation>
+    </message>
+    <message>
+        <source>where the sun crosses the celestial equator going north, in March</source>
+        <translation>wo die Sonne im März den Himmelsäquator nach Norden überquert</translation>
     </message>
 </context>
 <context>

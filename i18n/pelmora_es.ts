@@ -104,6 +104,10 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>The date of the clock.</source>
+        <translation>La fecha del reloj.</translation>
+    </message>
 </context>
 <context>
     <name>Guide</name>
@@ -132,96 +136,12 @@
         <translation>El título del mapa: la franja del cielo a lo largo del camino anual del Sol, vista desde el hemisferio norte.</translation>
     </message>
     <message>
-        <source>Worked out at each start of the chart: how far the time of day lies into its 32-minute span of the turn, halved, in minutes (0 to .5).</source>
-        <translation>Calculado en cada inicio del mapa: cuánto ha avanzado la hora del día dentro de su tramo de 32 minutos del giro, dividido entre dos, en minutos (de 0 a 0,5).</translation>
-    </message>
-    <message>
-        <source>Hours</source>
-        <translation>Horas</translation>
-    </message>
-    <message>
-        <source>Hours of the computer&apos;s clock.</source>
-        <translation>Horas del reloj del ordenador.</translation>
-    </message>
-    <message>
-        <source>Simulated hours: the time runs on four minutes for each degree the chart has turned.</source>
-        <translation>Horas simuladas: el tiempo avanza cuatro minutos por cada grado que ha girado el mapa.</translation>
-    </message>
-    <message>
-        <source>Minutes</source>
-        <translation>Minutos</translation>
-    </message>
-    <message>
-        <source>Minutes of the computer&apos;s clock.</source>
-        <translation>Minutos del reloj del ordenador.</translation>
-    </message>
-    <message>
-        <source>Simulated minutes: four for each degree the chart has turned.</source>
-        <translation>Minutos simulados: cuatro por cada grado que ha girado el mapa.</translation>
-    </message>
-    <message>
-        <source>Seconds</source>
-        <translation>Segundos</translation>
-    </message>
-    <message>
-        <source>Seconds of the computer&apos;s clock.</source>
-        <translation>Segundos del reloj del ordenador.</translation>
-    </message>
-    <message>
-        <source>Simulation mode: the chart turns as fast as it can be redrawn, a degree every eight steps.</source>
-        <translation>Modo simulación: el mapa gira tan rápido como puede redibujarse, un grado cada ocho pasos.</translation>
-    </message>
-    <message>
-        <source>lunar: the moon&apos;s angle on the chart&apos;s scale, in degrees (0 to 360).</source>
-        <translation>lunar: el ángulo de la Luna en la escala del mapa, en grados (de 0 a 360).</translation>
-    </message>
-    <message>
         <source>The chart angle</source>
         <translation>El ángulo del mapa</translation>
     </message>
     <message>
-        <source>The chart angle: the scale&apos;s angle at the left edge of the chart, in degrees (1 to 360).</source>
-        <translation>El ángulo del mapa: el ángulo de la escala en el borde izquierdo del mapa, en grados (de 1 a 360).</translation>
-    </message>
-    <message>
-        <source>local: the scale&apos;s angle at the centre marker, in degrees (the chart angle less 40).</source>
-        <translation>local: el ángulo de la escala en la marca central, en grados (el ángulo del mapa menos 40).</translation>
-    </message>
-    <message>
-        <source>update: whole seconds until the chart&apos;s next step, one every 30 seconds.</source>
-        <translation>update: segundos enteros hasta el próximo paso del mapa, uno cada 30 segundos.</translation>
-    </message>
-    <message>
-        <source>cycle: the seconds the last redraw took, to hundredths.</source>
-        <translation>cycle: los segundos que tardó el último redibujado, en centésimas.</translation>
-    </message>
-    <message>
-        <source>The date</source>
-        <translation>La fecha</translation>
-    </message>
-    <message>
-        <source>The date of the computer&apos;s clock: day, month and year.</source>
-        <translation>La fecha del reloj del ordenador: día, mes y año.</translation>
-    </message>
-    <message>
-        <source>solar: the sun&apos;s angle on the chart&apos;s scale, in degrees, from the day of the year.</source>
-        <translation>solar: el ángulo del Sol en la escala del mapa, en grados, según el día del año.</translation>
-    </message>
-    <message>
         <source>Star at %1, %2.</source>
         <translation>Estrella a %1, %2.</translation>
-    </message>
-    <message>
-        <source>Marker at %1 on the baseline.</source>
-        <translation>Marca a %1 sobre la línea base.</translation>
-    </message>
-    <message>
-        <source>At %1 on the scale, waxing (phase angle %2).</source>
-        <translation>A %1 en la escala, creciente (ángulo de fase %2).</translation>
-    </message>
-    <message>
-        <source>At %1 on the scale, waning (phase angle %2).</source>
-        <translation>A %1 en la escala, menguante (ángulo de fase %2).</translation>
     </message>
     <message>
         <source>The moon</source>
@@ -272,14 +192,6 @@
         <translation>, %1 %2 %3</translation>
     </message>
     <message>
-        <source>Sun at %1 degrees, moon at %2 degrees, waxing.</source>
-        <translation>Sol a %1 grados, Luna a %2 grados, creciente.</translation>
-    </message>
-    <message>
-        <source>Sun at %1 degrees, moon at %2 degrees, waning.</source>
-        <translation>Sol a %1 grados, Luna a %2 grados, menguante.</translation>
-    </message>
-    <message>
         <source>Centre of the chart at %1 degrees.</source>
         <translation>Centro del mapa a %1 grados.</translation>
     </message>
@@ -293,10 +205,6 @@
     <message>
         <source>Sheratan (beta Arietis)</source>
         <translation>Sheratan (beta Arietis)</translation>
-    </message>
-    <message>
-        <source>Red marker beside Sheratan</source>
-        <translation>Marca roja junto a Sheratan</translation>
     </message>
     <message>
         <source>Hamal (alpha Arietis)</source>
@@ -335,10 +243,6 @@
         <translation>Betelgeuse (alpha Orionis)</translation>
     </message>
     <message>
-        <source>The June solstice point</source>
-        <translation>El punto del solsticio de junio</translation>
-    </message>
-    <message>
         <source>Sirius (alpha Canis Majoris)</source>
         <translation>Sirius (alpha Canis Majoris)</translation>
     </message>
@@ -375,10 +279,6 @@
         <translation>Denebola (beta Leonis)</translation>
     </message>
     <message>
-        <source>The September equinox point</source>
-        <translation>El punto del equinoccio de septiembre</translation>
-    </message>
-    <message>
         <source>Spica (alpha Virginis)</source>
         <translation>Spica (alpha Virginis)</translation>
     </message>
@@ -397,14 +297,6 @@
     <message>
         <source>Antares (alpha Scorpii)</source>
         <translation>Antares (alpha Scorpii)</translation>
-    </message>
-    <message>
-        <source>The December solstice point</source>
-        <translation>El punto del solsticio de diciembre</translation>
-    </message>
-    <message>
-        <source>Blue marker at 279 degrees</source>
-        <translation>Marca azul a 279 grados</translation>
     </message>
     <message>
         <source>Vega (alpha Lyrae)</source>
@@ -431,12 +323,175 @@
         <translation>Iota Piscium</translation>
     </message>
     <message>
-        <source>The March equinox point</source>
-        <translation>El punto del equinoccio de marzo (punto vernal)</translation>
-    </message>
-    <message>
         <source>Omega Piscium</source>
         <translation>Omega Piscium</translation>
+    </message>
+    <message>
+        <source>day, month, year</source>
+        <translation>día, mes, año</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>luna nueva</translation>
+    </message>
+    <message>
+        <source>waxing crescent</source>
+        <translation>creciente</translation>
+    </message>
+    <message>
+        <source>first quarter</source>
+        <translation>cuarto creciente</translation>
+    </message>
+    <message>
+        <source>waxing gibbous</source>
+        <translation>gibosa creciente</translation>
+    </message>
+    <message>
+        <source>full</source>
+        <translation>luna llena</translation>
+    </message>
+    <message>
+        <source>waning gibbous</source>
+        <translation>gibosa menguante</translation>
+    </message>
+    <message>
+        <source>last quarter</source>
+        <translation>cuarto menguante</translation>
+    </message>
+    <message>
+        <source>waning crescent</source>
+        <translation>menguante</translation>
+    </message>
+    <message>
+        <source>under a day to full moon</source>
+        <translation>menos de un día para la luna llena</translation>
+    </message>
+    <message>
+        <source>under a day to new moon</source>
+        <translation>menos de un día para la luna nueva</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) to full moon</source>
+        <translation>
+            <numerusform>%n día para la luna llena</numerusform>
+            <numerusform>%n días para la luna llena</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) to new moon</source>
+        <translation>
+            <numerusform>%n día para la luna nueva</numerusform>
+            <numerusform>%n días para la luna nueva</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 % lit, %3</source>
+        <extracomment>the phase&apos;s name, how much of the moon is lit in per cent, the time to the next full or new moon</extracomment>
+        <translation>%1, iluminada al %2 %, %3</translation>
+    </message>
+    <message>
+        <source>Marker at %1 on the baseline: %2.</source>
+        <translation>Marca a %1 sobre la línea base: %2.</translation>
+    </message>
+    <message>
+        <source>At %1 on the scale; %2.</source>
+        <translation>A %1 en la escala; %2.</translation>
+    </message>
+    <message>
+        <source>Sun at %1 degrees, moon at %2 degrees, %3.</source>
+        <translation>Sol a %1 grados, Luna a %2 grados, %3.</translation>
+    </message>
+    <message>
+        <source>Worked out when the chart starts: how far the time of day lies into its 32-minute span of the turn, halved, in minutes (0 to .5).</source>
+        <translation>Calculado al iniciar el mapa: cuánto ha avanzado la hora del día dentro de su tramo de 32 minutos del giro, dividido entre dos, en minutos (de 0 a 0,5).</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s clock.</source>
+        <translation>El reloj del ordenador.</translation>
+    </message>
+    <message>
+        <source>A simulated time: four minutes for every degree the chart has turned.</source>
+        <translation>Una hora simulada: cuatro minutos por cada grado que ha girado el mapa.</translation>
+    </message>
+    <message>
+        <source>The chart turns as fast as it can be redrawn, a degree every eight steps.</source>
+        <translation>El mapa gira tan rápido como puede redibujarse, un grado cada ocho pasos.</translation>
+    </message>
+    <message>
+        <source>The moon&apos;s angle on the scale, in degrees (0 to 360).</source>
+        <translation>El ángulo de la Luna en la escala, en grados (de 0 a 360).</translation>
+    </message>
+    <message>
+        <source>The chart angle: the scale&apos;s angle at the left edge, in degrees (1 to 360).</source>
+        <translation>El ángulo del mapa: el ángulo de la escala en el borde izquierdo, en grados (de 1 a 360).</translation>
+    </message>
+    <message>
+        <source>The seconds the last redraw took, to hundredths.</source>
+        <translation>Los segundos que tardó el último redibujado, en centésimas.</translation>
+    </message>
+    <message>
+        <source>Whole seconds until the chart&apos;s next step, one every 30 seconds.</source>
+        <translation>Segundos enteros hasta el próximo paso del mapa, uno cada 30 segundos.</translation>
+    </message>
+    <message>
+        <source>The date of the computer&apos;s clock.</source>
+        <translation>La fecha del reloj del ordenador.</translation>
+    </message>
+    <message>
+        <source>The scale&apos;s angle at the centre marker, in degrees (the chart angle less 40).</source>
+        <translation>El ángulo de la escala en la marca central, en grados (el ángulo del mapa menos 40).</translation>
+    </message>
+    <message>
+        <source>The sun&apos;s angle on the scale, in degrees, from the day of the year.</source>
+        <translation>El ángulo del Sol en la escala, en grados, según el día del año.</translation>
+    </message>
+    <message>
+        <source>Red marker at 29°</source>
+        <translation>Marca roja a 29°</translation>
+    </message>
+    <message>
+        <source>a mark of the chart&apos;s own design, just left of Sheratan</source>
+        <translation>una marca propia del diseño del mapa, justo a la izquierda de Sheratan</translation>
+    </message>
+    <message>
+        <source>June solstice point</source>
+        <translation>Punto del solsticio de junio</translation>
+    </message>
+    <message>
+        <source>where the sun stands at the June solstice, farthest north</source>
+        <translation>donde está el Sol en el solsticio de junio, lo más al norte</translation>
+    </message>
+    <message>
+        <source>September equinox point</source>
+        <translation>Punto del equinoccio de septiembre</translation>
+    </message>
+    <message>
+        <source>where the sun crosses the celestial equator going south, in September</source>
+        <translation>donde el Sol cruza el ecuador celeste hacia el sur, en septiembre</translation>
+    </message>
+    <message>
+        <source>December solstice point</source>
+        <translation>Punto del solsticio de diciembre</translation>
+    </message>
+    <message>
+        <source>where the sun stands at the December solstice, farthest south</source>
+        <translation>donde está el Sol en el solsticio de diciembre, lo más al sur</translation>
+    </message>
+    <message>
+        <source>Blue marker at 279°</source>
+        <translation>Marca azul a 279°</translation>
+    </message>
+    <message>
+        <source>a mark of the chart&apos;s own design, in two parts above and below the baseline</source>
+        <translation>una marca propia del diseño del mapa, en dos partes por encima y por debajo de la línea base</translation>
+    </message>
+    <message>
+        <source>March equinox point</source>
+        <translation>Punto del equinoccio de marzo (punto vernal)</translation>
+    </message>
+    <message>
+        <source>where the sun crosses the celestial equator going north, in March</source>
+        <translation>donde el Sol cruza el ecuador celeste hacia el norte, en marzo</translation>
     </message>
 </context>
 <context>

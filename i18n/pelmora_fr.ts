@@ -104,6 +104,10 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>The date of the clock.</source>
+        <translation>La date de l&apos;horloge.</translation>
+    </message>
 </context>
 <context>
     <name>Guide</name>
@@ -132,96 +136,12 @@
         <translation>Le titre de la carte&#xa0;: la bande du ciel le long de la course annuelle du Soleil, vue depuis l&apos;hémisphère Nord.</translation>
     </message>
     <message>
-        <source>Worked out at each start of the chart: how far the time of day lies into its 32-minute span of the turn, halved, in minutes (0 to .5).</source>
-        <translation>Calculé à chaque démarrage de la carte&#xa0;: où l&apos;heure du jour se situe dans sa tranche de 32 minutes du tour, divisé par deux, en minutes (0 à 0,5).</translation>
-    </message>
-    <message>
-        <source>Hours</source>
-        <translation>Heures</translation>
-    </message>
-    <message>
-        <source>Hours of the computer&apos;s clock.</source>
-        <translation>Heures de l&apos;horloge de l&apos;ordinateur.</translation>
-    </message>
-    <message>
-        <source>Simulated hours: the time runs on four minutes for each degree the chart has turned.</source>
-        <translation>Heures simulées&#xa0;: le temps avance de quatre minutes pour chaque degré dont la carte a tourné.</translation>
-    </message>
-    <message>
-        <source>Minutes</source>
-        <translation>Minutes</translation>
-    </message>
-    <message>
-        <source>Minutes of the computer&apos;s clock.</source>
-        <translation>Minutes de l&apos;horloge de l&apos;ordinateur.</translation>
-    </message>
-    <message>
-        <source>Simulated minutes: four for each degree the chart has turned.</source>
-        <translation>Minutes simulées&#xa0;: quatre pour chaque degré dont la carte a tourné.</translation>
-    </message>
-    <message>
-        <source>Seconds</source>
-        <translation>Secondes</translation>
-    </message>
-    <message>
-        <source>Seconds of the computer&apos;s clock.</source>
-        <translation>Secondes de l&apos;horloge de l&apos;ordinateur.</translation>
-    </message>
-    <message>
-        <source>Simulation mode: the chart turns as fast as it can be redrawn, a degree every eight steps.</source>
-        <translation>Mode simulation&#xa0;: la carte tourne aussi vite qu&apos;elle peut être redessinée, d&apos;un degré tous les huit pas.</translation>
-    </message>
-    <message>
-        <source>lunar: the moon&apos;s angle on the chart&apos;s scale, in degrees (0 to 360).</source>
-        <translation>lunar&#xa0;: l&apos;angle de la Lune sur l&apos;échelle de la carte, en degrés (0 à 360).</translation>
-    </message>
-    <message>
         <source>The chart angle</source>
         <translation>L&apos;angle de la carte</translation>
     </message>
     <message>
-        <source>The chart angle: the scale&apos;s angle at the left edge of the chart, in degrees (1 to 360).</source>
-        <translation>L&apos;angle de la carte&#xa0;: l&apos;angle de l&apos;échelle au bord gauche de la carte, en degrés (1 à 360).</translation>
-    </message>
-    <message>
-        <source>local: the scale&apos;s angle at the centre marker, in degrees (the chart angle less 40).</source>
-        <translation>local&#xa0;: l&apos;angle de l&apos;échelle au repère central, en degrés (l&apos;angle de la carte moins 40).</translation>
-    </message>
-    <message>
-        <source>update: whole seconds until the chart&apos;s next step, one every 30 seconds.</source>
-        <translation>update&#xa0;: secondes entières jusqu&apos;au prochain pas de la carte, un toutes les 30 secondes.</translation>
-    </message>
-    <message>
-        <source>cycle: the seconds the last redraw took, to hundredths.</source>
-        <translation>cycle&#xa0;: la durée du dernier tracé en secondes, au centième près.</translation>
-    </message>
-    <message>
-        <source>The date</source>
-        <translation>La date</translation>
-    </message>
-    <message>
-        <source>The date of the computer&apos;s clock: day, month and year.</source>
-        <translation>La date de l&apos;horloge de l&apos;ordinateur&#xa0;: jour, mois et année.</translation>
-    </message>
-    <message>
-        <source>solar: the sun&apos;s angle on the chart&apos;s scale, in degrees, from the day of the year.</source>
-        <translation>solar&#xa0;: l&apos;angle du Soleil sur l&apos;échelle de la carte, en degrés, d&apos;après le jour de l&apos;année.</translation>
-    </message>
-    <message>
         <source>Star at %1, %2.</source>
         <translation>Étoile à %1, %2.</translation>
-    </message>
-    <message>
-        <source>Marker at %1 on the baseline.</source>
-        <translation>Repère à %1 sur la ligne de base.</translation>
-    </message>
-    <message>
-        <source>At %1 on the scale, waxing (phase angle %2).</source>
-        <translation>À %1 sur l&apos;échelle, croissante (angle de phase %2).</translation>
-    </message>
-    <message>
-        <source>At %1 on the scale, waning (phase angle %2).</source>
-        <translation>À %1 sur l&apos;échelle, décroissante (angle de phase %2).</translation>
     </message>
     <message>
         <source>The moon</source>
@@ -272,14 +192,6 @@
         <translation>, %1 %2 %3</translation>
     </message>
     <message>
-        <source>Sun at %1 degrees, moon at %2 degrees, waxing.</source>
-        <translation>Soleil à %1 degrés, Lune à %2 degrés, croissante.</translation>
-    </message>
-    <message>
-        <source>Sun at %1 degrees, moon at %2 degrees, waning.</source>
-        <translation>Soleil à %1 degrés, Lune à %2 degrés, décroissante.</translation>
-    </message>
-    <message>
         <source>Centre of the chart at %1 degrees.</source>
         <translation>Centre de la carte à %1 degrés.</translation>
     </message>
@@ -293,10 +205,6 @@
     <message>
         <source>Sheratan (beta Arietis)</source>
         <translation>Sheratan (beta Arietis)</translation>
-    </message>
-    <message>
-        <source>Red marker beside Sheratan</source>
-        <translation>Repère rouge à côté de Sheratan</translation>
     </message>
     <message>
         <source>Hamal (alpha Arietis)</source>
@@ -335,10 +243,6 @@
         <translation>Betelgeuse (alpha Orionis)</translation>
     </message>
     <message>
-        <source>The June solstice point</source>
-        <translation>Le point du solstice de juin</translation>
-    </message>
-    <message>
         <source>Sirius (alpha Canis Majoris)</source>
         <translation>Sirius (alpha Canis Majoris)</translation>
     </message>
@@ -375,10 +279,6 @@
         <translation>Denebola (beta Leonis)</translation>
     </message>
     <message>
-        <source>The September equinox point</source>
-        <translation>Le point de l&apos;équinoxe de septembre</translation>
-    </message>
-    <message>
         <source>Spica (alpha Virginis)</source>
         <translation>Spica (alpha Virginis)</translation>
     </message>
@@ -397,14 +297,6 @@
     <message>
         <source>Antares (alpha Scorpii)</source>
         <translation>Antares (alpha Scorpii)</translation>
-    </message>
-    <message>
-        <source>The December solstice point</source>
-        <translation>Le point du solstice de décembre</translation>
-    </message>
-    <message>
-        <source>Blue marker at 279 degrees</source>
-        <translation>Repère bleu à 279 degrés</translation>
     </message>
     <message>
         <source>Vega (alpha Lyrae)</source>
@@ -431,12 +323,175 @@
         <translation>Iota Piscium</translation>
     </message>
     <message>
-        <source>The March equinox point</source>
-        <translation>Le point de l&apos;équinoxe de mars (point vernal)</translation>
-    </message>
-    <message>
         <source>Omega Piscium</source>
         <translation>Omega Piscium</translation>
+    </message>
+    <message>
+        <source>day, month, year</source>
+        <translation>jour, mois, année</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nouvelle lune</translation>
+    </message>
+    <message>
+        <source>waxing crescent</source>
+        <translation>premier croissant</translation>
+    </message>
+    <message>
+        <source>first quarter</source>
+        <translation>premier quartier</translation>
+    </message>
+    <message>
+        <source>waxing gibbous</source>
+        <translation>gibbeuse croissante</translation>
+    </message>
+    <message>
+        <source>full</source>
+        <translation>pleine lune</translation>
+    </message>
+    <message>
+        <source>waning gibbous</source>
+        <translation>gibbeuse décroissante</translation>
+    </message>
+    <message>
+        <source>last quarter</source>
+        <translation>dernier quartier</translation>
+    </message>
+    <message>
+        <source>waning crescent</source>
+        <translation>dernier croissant</translation>
+    </message>
+    <message>
+        <source>under a day to full moon</source>
+        <translation>moins d&apos;un jour avant la pleine lune</translation>
+    </message>
+    <message>
+        <source>under a day to new moon</source>
+        <translation>moins d&apos;un jour avant la nouvelle lune</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) to full moon</source>
+        <translation>
+            <numerusform>%n jour avant la pleine lune</numerusform>
+            <numerusform>%n jours avant la pleine lune</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) to new moon</source>
+        <translation>
+            <numerusform>%n jour avant la nouvelle lune</numerusform>
+            <numerusform>%n jours avant la nouvelle lune</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 % lit, %3</source>
+        <extracomment>the phase&apos;s name, how much of the moon is lit in per cent, the time to the next full or new moon</extracomment>
+        <translation>%1, éclairée à %2&#xa0;%, %3</translation>
+    </message>
+    <message>
+        <source>Marker at %1 on the baseline: %2.</source>
+        <translation>Repère à %1 sur la ligne de base&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>At %1 on the scale; %2.</source>
+        <translation>À %1 sur l&apos;échelle&#xa0;; %2.</translation>
+    </message>
+    <message>
+        <source>Sun at %1 degrees, moon at %2 degrees, %3.</source>
+        <translation>Soleil à %1 degrés, Lune à %2 degrés, %3.</translation>
+    </message>
+    <message>
+        <source>Worked out when the chart starts: how far the time of day lies into its 32-minute span of the turn, halved, in minutes (0 to .5).</source>
+        <translation>Calculé au démarrage de la carte&#xa0;: où l&apos;heure du jour se situe dans sa tranche de 32 minutes du tour, divisé par deux, en minutes (0 à 0,5).</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s clock.</source>
+        <translation>L&apos;horloge de l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <source>A simulated time: four minutes for every degree the chart has turned.</source>
+        <translation>Une heure simulée&#xa0;: quatre minutes pour chaque degré dont la carte a tourné.</translation>
+    </message>
+    <message>
+        <source>The chart turns as fast as it can be redrawn, a degree every eight steps.</source>
+        <translation>La carte tourne aussi vite qu&apos;elle peut être redessinée, d&apos;un degré tous les huit pas.</translation>
+    </message>
+    <message>
+        <source>The moon&apos;s angle on the scale, in degrees (0 to 360).</source>
+        <translation>L&apos;angle de la Lune sur l&apos;échelle, en degrés (0 à 360).</translation>
+    </message>
+    <message>
+        <source>The chart angle: the scale&apos;s angle at the left edge, in degrees (1 to 360).</source>
+        <translation>L&apos;angle de la carte&#xa0;: l&apos;angle de l&apos;échelle au bord gauche, en degrés (1 à 360).</translation>
+    </message>
+    <message>
+        <source>The seconds the last redraw took, to hundredths.</source>
+        <translation>La durée du dernier tracé en secondes, au centième près.</translation>
+    </message>
+    <message>
+        <source>Whole seconds until the chart&apos;s next step, one every 30 seconds.</source>
+        <translation>Secondes entières jusqu&apos;au prochain pas de la carte, un toutes les 30 secondes.</translation>
+    </message>
+    <message>
+        <source>The date of the computer&apos;s clock.</source>
+        <translation>La date de l&apos;horloge de l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <source>The scale&apos;s angle at the centre marker, in degrees (the chart angle less 40).</source>
+        <translation>L&apos;angle de l&apos;échelle au repère central, en degrés (l&apos;angle de la carte moins 40).</translation>
+    </message>
+    <message>
+        <source>The sun&apos;s angle on the scale, in degrees, from the day of the year.</source>
+        <translation>L&apos;angle du Soleil sur l&apos;échelle, en degrés, d&apos;après le jour de l&apos;année.</translation>
+    </message>
+    <message>
+        <source>Red marker at 29°</source>
+        <translation>Repère rouge à 29°</translation>
+    </message>
+    <message>
+        <source>a mark of the chart&apos;s own design, just left of Sheratan</source>
+        <translation>un repère propre au dessin de la carte, juste à gauche de Sheratan</translation>
+    </message>
+    <message>
+        <source>June solstice point</source>
+        <translation>Point du solstice de juin</translation>
+    </message>
+    <message>
+        <source>where the sun stands at the June solstice, farthest north</source>
+        <translation>où se trouve le Soleil au solstice de juin, au plus au nord</translation>
+    </message>
+    <message>
+        <source>September equinox point</source>
+        <translation>Point de l&apos;équinoxe de septembre</translation>
+    </message>
+    <message>
+        <source>where the sun crosses the celestial equator going south, in September</source>
+        <translation>où le Soleil traverse l&apos;équateur céleste vers le sud, en septembre</translation>
+    </message>
+    <message>
+        <source>December solstice point</source>
+        <translation>Point du solstice de décembre</translation>
+    </message>
+    <message>
+        <source>where the sun stands at the December solstice, farthest south</source>
+        <translation>où se trouve le Soleil au solstice de décembre, au plus au sud</translation>
+    </message>
+    <message>
+        <source>Blue marker at 279°</source>
+        <translation>Repère bleu à 279°</translation>
+    </message>
+    <message>
+        <source>a mark of the chart&apos;s own design, in two parts above and below the baseline</source>
+        <translation>un repère propre au dessin de la carte, en deux parties au-dessus et au-dessous de la ligne de base</translation>
+    </message>
+    <message>
+        <source>March equinox point</source>
+        <translation>Point de l&apos;équinoxe de mars (point vernal)</translation>
+    </message>
+    <message>
+        <source>where the sun crosses the celestial equator going north, in March</source>
+        <translation>où le Soleil traverse l&apos;équateur céleste vers le nord, en mars</translation>
     </message>
 </context>
 <context>

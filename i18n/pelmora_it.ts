@@ -104,6 +104,10 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>The date of the clock.</source>
+        <translation>La data dell&apos;orologio.</translation>
+    </message>
 </context>
 <context>
     <name>Guide</name>
@@ -132,96 +136,12 @@
         <translation>Il titolo della mappa: la fascia di cielo lungo il percorso annuale del Sole, vista dall&apos;emisfero boreale.</translation>
     </message>
     <message>
-        <source>Worked out at each start of the chart: how far the time of day lies into its 32-minute span of the turn, halved, in minutes (0 to .5).</source>
-        <translation>Calcolato a ogni avvio della mappa: quanto l&apos;ora del giorno è avanzata nel suo intervallo di 32 minuti del giro, dimezzato, in minuti (da 0 a 0,5).</translation>
-    </message>
-    <message>
-        <source>Hours</source>
-        <translation>Ore</translation>
-    </message>
-    <message>
-        <source>Hours of the computer&apos;s clock.</source>
-        <translation>Ore dell&apos;orologio del computer.</translation>
-    </message>
-    <message>
-        <source>Simulated hours: the time runs on four minutes for each degree the chart has turned.</source>
-        <translation>Ore simulate: il tempo avanza di quattro minuti per ogni grado di rotazione della mappa.</translation>
-    </message>
-    <message>
-        <source>Minutes</source>
-        <translation>Minuti</translation>
-    </message>
-    <message>
-        <source>Minutes of the computer&apos;s clock.</source>
-        <translation>Minuti dell&apos;orologio del computer.</translation>
-    </message>
-    <message>
-        <source>Simulated minutes: four for each degree the chart has turned.</source>
-        <translation>Minuti simulati: quattro per ogni grado di rotazione della mappa.</translation>
-    </message>
-    <message>
-        <source>Seconds</source>
-        <translation>Secondi</translation>
-    </message>
-    <message>
-        <source>Seconds of the computer&apos;s clock.</source>
-        <translation>Secondi dell&apos;orologio del computer.</translation>
-    </message>
-    <message>
-        <source>Simulation mode: the chart turns as fast as it can be redrawn, a degree every eight steps.</source>
-        <translation>Modalità simulazione: la mappa ruota alla velocità con cui può essere ridisegnata, un grado ogni otto passi.</translation>
-    </message>
-    <message>
-        <source>lunar: the moon&apos;s angle on the chart&apos;s scale, in degrees (0 to 360).</source>
-        <translation>lunar: l&apos;angolo della Luna sulla scala della mappa, in gradi (da 0 a 360).</translation>
-    </message>
-    <message>
         <source>The chart angle</source>
         <translation>L&apos;angolo della mappa</translation>
     </message>
     <message>
-        <source>The chart angle: the scale&apos;s angle at the left edge of the chart, in degrees (1 to 360).</source>
-        <translation>L&apos;angolo della mappa: l&apos;angolo della scala al bordo sinistro della mappa, in gradi (da 1 a 360).</translation>
-    </message>
-    <message>
-        <source>local: the scale&apos;s angle at the centre marker, in degrees (the chart angle less 40).</source>
-        <translation>local: l&apos;angolo della scala al segno centrale, in gradi (l&apos;angolo della mappa meno 40).</translation>
-    </message>
-    <message>
-        <source>update: whole seconds until the chart&apos;s next step, one every 30 seconds.</source>
-        <translation>update: secondi interi fino al prossimo passo della mappa, uno ogni 30 secondi.</translation>
-    </message>
-    <message>
-        <source>cycle: the seconds the last redraw took, to hundredths.</source>
-        <translation>cycle: i secondi impiegati dall&apos;ultimo ridisegno, al centesimo.</translation>
-    </message>
-    <message>
-        <source>The date</source>
-        <translation>La data</translation>
-    </message>
-    <message>
-        <source>The date of the computer&apos;s clock: day, month and year.</source>
-        <translation>La data dell&apos;orologio del computer: giorno, mese e anno.</translation>
-    </message>
-    <message>
-        <source>solar: the sun&apos;s angle on the chart&apos;s scale, in degrees, from the day of the year.</source>
-        <translation>solar: l&apos;angolo del Sole sulla scala della mappa, in gradi, in base al giorno dell&apos;anno.</translation>
-    </message>
-    <message>
         <source>Star at %1, %2.</source>
         <translation>Stella a %1, %2.</translation>
-    </message>
-    <message>
-        <source>Marker at %1 on the baseline.</source>
-        <translation>Segno a %1 sulla linea di base.</translation>
-    </message>
-    <message>
-        <source>At %1 on the scale, waxing (phase angle %2).</source>
-        <translation>A %1 sulla scala, crescente (angolo di fase %2).</translation>
-    </message>
-    <message>
-        <source>At %1 on the scale, waning (phase angle %2).</source>
-        <translation>A %1 sulla scala, calante (angolo di fase %2).</translation>
     </message>
     <message>
         <source>The moon</source>
@@ -272,14 +192,6 @@
         <translation>, %1 %2 %3</translation>
     </message>
     <message>
-        <source>Sun at %1 degrees, moon at %2 degrees, waxing.</source>
-        <translation>Sole a %1 gradi, Luna a %2 gradi, crescente.</translation>
-    </message>
-    <message>
-        <source>Sun at %1 degrees, moon at %2 degrees, waning.</source>
-        <translation>Sole a %1 gradi, Luna a %2 gradi, calante.</translation>
-    </message>
-    <message>
         <source>Centre of the chart at %1 degrees.</source>
         <translation>Centro della mappa a %1 gradi.</translation>
     </message>
@@ -293,10 +205,6 @@
     <message>
         <source>Sheratan (beta Arietis)</source>
         <translation>Sheratan (beta Arietis)</translation>
-    </message>
-    <message>
-        <source>Red marker beside Sheratan</source>
-        <translation>Segno rosso accanto a Sheratan</translation>
     </message>
     <message>
         <source>Hamal (alpha Arietis)</source>
@@ -335,10 +243,6 @@
         <translation>Betelgeuse (alpha Orionis)</translation>
     </message>
     <message>
-        <source>The June solstice point</source>
-        <translation>Il punto del solstizio di giugno</translation>
-    </message>
-    <message>
         <source>Sirius (alpha Canis Majoris)</source>
         <translation>Sirius (alpha Canis Majoris)</translation>
     </message>
@@ -375,10 +279,6 @@
         <translation>Denebola (beta Leonis)</translation>
     </message>
     <message>
-        <source>The September equinox point</source>
-        <translation>Il punto dell&apos;equinozio di settembre</translation>
-    </message>
-    <message>
         <source>Spica (alpha Virginis)</source>
         <translation>Spica (alpha Virginis)</translation>
     </message>
@@ -397,14 +297,6 @@
     <message>
         <source>Antares (alpha Scorpii)</source>
         <translation>Antares (alpha Scorpii)</translation>
-    </message>
-    <message>
-        <source>The December solstice point</source>
-        <translation>Il punto del solstizio di dicembre</translation>
-    </message>
-    <message>
-        <source>Blue marker at 279 degrees</source>
-        <translation>Segno blu a 279 gradi</translation>
     </message>
     <message>
         <source>Vega (alpha Lyrae)</source>
@@ -431,12 +323,175 @@
         <translation>Iota Piscium</translation>
     </message>
     <message>
-        <source>The March equinox point</source>
-        <translation>Il punto dell&apos;equinozio di marzo (punto vernale)</translation>
-    </message>
-    <message>
         <source>Omega Piscium</source>
         <translation>Omega Piscium</translation>
+    </message>
+    <message>
+        <source>day, month, year</source>
+        <translation>giorno, mese, anno</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>luna nuova</translation>
+    </message>
+    <message>
+        <source>waxing crescent</source>
+        <translation>falce crescente</translation>
+    </message>
+    <message>
+        <source>first quarter</source>
+        <translation>primo quarto</translation>
+    </message>
+    <message>
+        <source>waxing gibbous</source>
+        <translation>gibbosa crescente</translation>
+    </message>
+    <message>
+        <source>full</source>
+        <translation>luna piena</translation>
+    </message>
+    <message>
+        <source>waning gibbous</source>
+        <translation>gibbosa calante</translation>
+    </message>
+    <message>
+        <source>last quarter</source>
+        <translation>ultimo quarto</translation>
+    </message>
+    <message>
+        <source>waning crescent</source>
+        <translation>falce calante</translation>
+    </message>
+    <message>
+        <source>under a day to full moon</source>
+        <translation>meno di un giorno alla luna piena</translation>
+    </message>
+    <message>
+        <source>under a day to new moon</source>
+        <translation>meno di un giorno alla luna nuova</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) to full moon</source>
+        <translation>
+            <numerusform>%n giorno alla luna piena</numerusform>
+            <numerusform>%n giorni alla luna piena</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) to new moon</source>
+        <translation>
+            <numerusform>%n giorno alla luna nuova</numerusform>
+            <numerusform>%n giorni alla luna nuova</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 % lit, %3</source>
+        <extracomment>the phase&apos;s name, how much of the moon is lit in per cent, the time to the next full or new moon</extracomment>
+        <translation>%1, illuminata al %2 %, %3</translation>
+    </message>
+    <message>
+        <source>Marker at %1 on the baseline: %2.</source>
+        <translation>Segno a %1 sulla linea di base: %2.</translation>
+    </message>
+    <message>
+        <source>At %1 on the scale; %2.</source>
+        <translation>A %1 sulla scala; %2.</translation>
+    </message>
+    <message>
+        <source>Sun at %1 degrees, moon at %2 degrees, %3.</source>
+        <translation>Sole a %1 gradi, Luna a %2 gradi, %3.</translation>
+    </message>
+    <message>
+        <source>Worked out when the chart starts: how far the time of day lies into its 32-minute span of the turn, halved, in minutes (0 to .5).</source>
+        <translation>Calcolato all&apos;avvio della mappa: quanto l&apos;ora del giorno è avanzata nel suo intervallo di 32 minuti del giro, dimezzato, in minuti (da 0 a 0,5).</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s clock.</source>
+        <translation>L&apos;orologio del computer.</translation>
+    </message>
+    <message>
+        <source>A simulated time: four minutes for every degree the chart has turned.</source>
+        <translation>Un&apos;ora simulata: quattro minuti per ogni grado di rotazione della mappa.</translation>
+    </message>
+    <message>
+        <source>The chart turns as fast as it can be redrawn, a degree every eight steps.</source>
+        <translation>La mappa ruota alla velocità con cui può essere ridisegnata, un grado ogni otto passi.</translation>
+    </message>
+    <message>
+        <source>The moon&apos;s angle on the scale, in degrees (0 to 360).</source>
+        <translation>L&apos;angolo della Luna sulla scala, in gradi (da 0 a 360).</translation>
+    </message>
+    <message>
+        <source>The chart angle: the scale&apos;s angle at the left edge, in degrees (1 to 360).</source>
+        <translation>L&apos;angolo della mappa: l&apos;angolo della scala al bordo sinistro, in gradi (da 1 a 360).</translation>
+    </message>
+    <message>
+        <source>The seconds the last redraw took, to hundredths.</source>
+        <translation>I secondi impiegati dall&apos;ultimo ridisegno, al centesimo.</translation>
+    </message>
+    <message>
+        <source>Whole seconds until the chart&apos;s next step, one every 30 seconds.</source>
+        <translation>Secondi interi fino al prossimo passo della mappa, uno ogni 30 secondi.</translation>
+    </message>
+    <message>
+        <source>The date of the computer&apos;s clock.</source>
+        <translation>La data dell&apos;orologio del computer.</translation>
+    </message>
+    <message>
+        <source>The scale&apos;s angle at the centre marker, in degrees (the chart angle less 40).</source>
+        <translation>L&apos;angolo della scala al segno centrale, in gradi (l&apos;angolo della mappa meno 40).</translation>
+    </message>
+    <message>
+        <source>The sun&apos;s angle on the scale, in degrees, from the day of the year.</source>
+        <translation>L&apos;angolo del Sole sulla scala, in gradi, in base al giorno dell&apos;anno.</translation>
+    </message>
+    <message>
+        <source>Red marker at 29°</source>
+        <translation>Segno rosso a 29°</translation>
+    </message>
+    <message>
+        <source>a mark of the chart&apos;s own design, just left of Sheratan</source>
+        <translation>un segno proprio del disegno della mappa, appena a sinistra di Sheratan</translation>
+    </message>
+    <message>
+        <source>June solstice point</source>
+        <translation>Punto del solstizio di giugno</translation>
+    </message>
+    <message>
+        <source>where the sun stands at the June solstice, farthest north</source>
+        <translation>dove si trova il Sole al solstizio di giugno, il più a nord</translation>
+    </message>
+    <message>
+        <source>September equinox point</source>
+        <translation>Punto dell&apos;equinozio di settembre</translation>
+    </message>
+    <message>
+        <source>where the sun crosses the celestial equator going south, in September</source>
+        <translation>dove il Sole attraversa l&apos;equatore celeste verso sud, a settembre</translation>
+    </message>
+    <message>
+        <source>December solstice point</source>
+        <translation>Punto del solstizio di dicembre</translation>
+    </message>
+    <message>
+        <source>where the sun stands at the December solstice, farthest south</source>
+        <translation>dove si trova il Sole al solstizio di dicembre, il più a sud</translation>
+    </message>
+    <message>
+        <source>Blue marker at 279°</source>
+        <translation>Segno blu a 279°</translation>
+    </message>
+    <message>
+        <source>a mark of the chart&apos;s own design, in two parts above and below the baseline</source>
+        <translation>un segno proprio del disegno della mappa, in due parti sopra e sotto la linea di base</translation>
+    </message>
+    <message>
+        <source>March equinox point</source>
+        <translation>Punto dell&apos;equinozio di marzo (punto vernale)</translation>
+    </message>
+    <message>
+        <source>where the sun crosses the celestial equator going north, in March</source>
+        <translation>dove il Sole attraversa l&apos;equatore celeste verso nord, a marzo</translation>
     </message>
 </context>
 <context>

@@ -104,6 +104,10 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>The date of the clock.</source>
+        <translation>A data do relógio.</translation>
+    </message>
 </context>
 <context>
     <name>Guide</name>
@@ -132,96 +136,12 @@
         <translation>O título do mapa: a faixa do céu ao longo do caminho anual do Sol, vista do hemisfério norte.</translation>
     </message>
     <message>
-        <source>Worked out at each start of the chart: how far the time of day lies into its 32-minute span of the turn, halved, in minutes (0 to .5).</source>
-        <translation>Calculado a cada início do mapa: quanto a hora do dia já avançou no seu intervalo de 32 minutos do giro, dividido por dois, em minutos (de 0 a 0,5).</translation>
-    </message>
-    <message>
-        <source>Hours</source>
-        <translation>Horas</translation>
-    </message>
-    <message>
-        <source>Hours of the computer&apos;s clock.</source>
-        <translation>Horas do relógio do computador.</translation>
-    </message>
-    <message>
-        <source>Simulated hours: the time runs on four minutes for each degree the chart has turned.</source>
-        <translation>Horas simuladas: o tempo avança quatro minutos para cada grau que o mapa girou.</translation>
-    </message>
-    <message>
-        <source>Minutes</source>
-        <translation>Minutos</translation>
-    </message>
-    <message>
-        <source>Minutes of the computer&apos;s clock.</source>
-        <translation>Minutos do relógio do computador.</translation>
-    </message>
-    <message>
-        <source>Simulated minutes: four for each degree the chart has turned.</source>
-        <translation>Minutos simulados: quatro para cada grau que o mapa girou.</translation>
-    </message>
-    <message>
-        <source>Seconds</source>
-        <translation>Segundos</translation>
-    </message>
-    <message>
-        <source>Seconds of the computer&apos;s clock.</source>
-        <translation>Segundos do relógio do computador.</translation>
-    </message>
-    <message>
-        <source>Simulation mode: the chart turns as fast as it can be redrawn, a degree every eight steps.</source>
-        <translation>Modo simulação: o mapa gira tão rápido quanto pode ser redesenhado, um grau a cada oito passos.</translation>
-    </message>
-    <message>
-        <source>lunar: the moon&apos;s angle on the chart&apos;s scale, in degrees (0 to 360).</source>
-        <translation>lunar: o ângulo da Lua na escala do mapa, em graus (de 0 a 360).</translation>
-    </message>
-    <message>
         <source>The chart angle</source>
         <translation>O ângulo do mapa</translation>
     </message>
     <message>
-        <source>The chart angle: the scale&apos;s angle at the left edge of the chart, in degrees (1 to 360).</source>
-        <translation>O ângulo do mapa: o ângulo da escala na borda esquerda do mapa, em graus (de 1 a 360).</translation>
-    </message>
-    <message>
-        <source>local: the scale&apos;s angle at the centre marker, in degrees (the chart angle less 40).</source>
-        <translation>local: o ângulo da escala no marcador central, em graus (o ângulo do mapa menos 40).</translation>
-    </message>
-    <message>
-        <source>update: whole seconds until the chart&apos;s next step, one every 30 seconds.</source>
-        <translation>update: segundos inteiros até o próximo passo do mapa, um a cada 30 segundos.</translation>
-    </message>
-    <message>
-        <source>cycle: the seconds the last redraw took, to hundredths.</source>
-        <translation>cycle: os segundos que o último redesenho levou, em centésimos.</translation>
-    </message>
-    <message>
-        <source>The date</source>
-        <translation>A data</translation>
-    </message>
-    <message>
-        <source>The date of the computer&apos;s clock: day, month and year.</source>
-        <translation>A data do relógio do computador: dia, mês e ano.</translation>
-    </message>
-    <message>
-        <source>solar: the sun&apos;s angle on the chart&apos;s scale, in degrees, from the day of the year.</source>
-        <translation>solar: o ângulo do Sol na escala do mapa, em graus, a partir do dia do ano.</translation>
-    </message>
-    <message>
         <source>Star at %1, %2.</source>
         <translation>Estrela em %1, %2.</translation>
-    </message>
-    <message>
-        <source>Marker at %1 on the baseline.</source>
-        <translation>Marcador em %1 na linha de base.</translation>
-    </message>
-    <message>
-        <source>At %1 on the scale, waxing (phase angle %2).</source>
-        <translation>Em %1 na escala, crescente (ângulo de fase %2).</translation>
-    </message>
-    <message>
-        <source>At %1 on the scale, waning (phase angle %2).</source>
-        <translation>Em %1 na escala, minguante (ângulo de fase %2).</translation>
     </message>
     <message>
         <source>The moon</source>
@@ -272,14 +192,6 @@
         <translation>, %1 %2 %3</translation>
     </message>
     <message>
-        <source>Sun at %1 degrees, moon at %2 degrees, waxing.</source>
-        <translation>Sol em %1 graus, Lua em %2 graus, crescente.</translation>
-    </message>
-    <message>
-        <source>Sun at %1 degrees, moon at %2 degrees, waning.</source>
-        <translation>Sol em %1 graus, Lua em %2 graus, minguante.</translation>
-    </message>
-    <message>
         <source>Centre of the chart at %1 degrees.</source>
         <translation>Centro do mapa em %1 graus.</translation>
     </message>
@@ -293,10 +205,6 @@
     <message>
         <source>Sheratan (beta Arietis)</source>
         <translation>Sheratan (beta Arietis)</translation>
-    </message>
-    <message>
-        <source>Red marker beside Sheratan</source>
-        <translation>Marcador vermelho ao lado de Sheratan</translation>
     </message>
     <message>
         <source>Hamal (alpha Arietis)</source>
@@ -335,10 +243,6 @@
         <translation>Betelgeuse (alpha Orionis)</translation>
     </message>
     <message>
-        <source>The June solstice point</source>
-        <translation>O ponto do solstício de junho</translation>
-    </message>
-    <message>
         <source>Sirius (alpha Canis Majoris)</source>
         <translation>Sirius (alpha Canis Majoris)</translation>
     </message>
@@ -375,10 +279,6 @@
         <translation>Denebola (beta Leonis)</translation>
     </message>
     <message>
-        <source>The September equinox point</source>
-        <translation>O ponto do equinócio de setembro</translation>
-    </message>
-    <message>
         <source>Spica (alpha Virginis)</source>
         <translation>Spica (alpha Virginis)</translation>
     </message>
@@ -397,14 +297,6 @@
     <message>
         <source>Antares (alpha Scorpii)</source>
         <translation>Antares (alpha Scorpii)</translation>
-    </message>
-    <message>
-        <source>The December solstice point</source>
-        <translation>O ponto do solstício de dezembro</translation>
-    </message>
-    <message>
-        <source>Blue marker at 279 degrees</source>
-        <translation>Marcador azul em 279 graus</translation>
     </message>
     <message>
         <source>Vega (alpha Lyrae)</source>
@@ -431,12 +323,175 @@
         <translation>Iota Piscium</translation>
     </message>
     <message>
-        <source>The March equinox point</source>
-        <translation>O ponto do equinócio de março (ponto vernal)</translation>
-    </message>
-    <message>
         <source>Omega Piscium</source>
         <translation>Omega Piscium</translation>
+    </message>
+    <message>
+        <source>day, month, year</source>
+        <translation>dia, mês, ano</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>lua nova</translation>
+    </message>
+    <message>
+        <source>waxing crescent</source>
+        <translation>crescente</translation>
+    </message>
+    <message>
+        <source>first quarter</source>
+        <translation>quarto crescente</translation>
+    </message>
+    <message>
+        <source>waxing gibbous</source>
+        <translation>crescente gibosa</translation>
+    </message>
+    <message>
+        <source>full</source>
+        <translation>lua cheia</translation>
+    </message>
+    <message>
+        <source>waning gibbous</source>
+        <translation>minguante gibosa</translation>
+    </message>
+    <message>
+        <source>last quarter</source>
+        <translation>quarto minguante</translation>
+    </message>
+    <message>
+        <source>waning crescent</source>
+        <translation>minguante</translation>
+    </message>
+    <message>
+        <source>under a day to full moon</source>
+        <translation>menos de um dia para a lua cheia</translation>
+    </message>
+    <message>
+        <source>under a day to new moon</source>
+        <translation>menos de um dia para a lua nova</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) to full moon</source>
+        <translation>
+            <numerusform>%n dia para a lua cheia</numerusform>
+            <numerusform>%n dias para a lua cheia</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) to new moon</source>
+        <translation>
+            <numerusform>%n dia para a lua nova</numerusform>
+            <numerusform>%n dias para a lua nova</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 % lit, %3</source>
+        <extracomment>the phase&apos;s name, how much of the moon is lit in per cent, the time to the next full or new moon</extracomment>
+        <translation>%1, %2 % iluminada, %3</translation>
+    </message>
+    <message>
+        <source>Marker at %1 on the baseline: %2.</source>
+        <translation>Marcador em %1 na linha de base: %2.</translation>
+    </message>
+    <message>
+        <source>At %1 on the scale; %2.</source>
+        <translation>Em %1 na escala; %2.</translation>
+    </message>
+    <message>
+        <source>Sun at %1 degrees, moon at %2 degrees, %3.</source>
+        <translation>Sol em %1 graus, Lua em %2 graus, %3.</translation>
+    </message>
+    <message>
+        <source>Worked out when the chart starts: how far the time of day lies into its 32-minute span of the turn, halved, in minutes (0 to .5).</source>
+        <translation>Calculado ao iniciar o mapa: quanto a hora do dia já avançou no seu intervalo de 32 minutos do giro, dividido por dois, em minutos (de 0 a 0,5).</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s clock.</source>
+        <translation>O relógio do computador.</translation>
+    </message>
+    <message>
+        <source>A simulated time: four minutes for every degree the chart has turned.</source>
+        <translation>Uma hora simulada: quatro minutos para cada grau que o mapa girou.</translation>
+    </message>
+    <message>
+        <source>The chart turns as fast as it can be redrawn, a degree every eight steps.</source>
+        <translation>O mapa gira tão rápido quanto pode ser redesenhado, um grau a cada oito passos.</translation>
+    </message>
+    <message>
+        <source>The moon&apos;s angle on the scale, in degrees (0 to 360).</source>
+        <translation>O ângulo da Lua na escala, em graus (de 0 a 360).</translation>
+    </message>
+    <message>
+        <source>The chart angle: the scale&apos;s angle at the left edge, in degrees (1 to 360).</source>
+        <translation>O ângulo do mapa: o ângulo da escala na borda esquerda, em graus (de 1 a 360).</translation>
+    </message>
+    <message>
+        <source>The seconds the last redraw took, to hundredths.</source>
+        <translation>Os segundos que o último redesenho levou, em centésimos.</translation>
+    </message>
+    <message>
+        <source>Whole seconds until the chart&apos;s next step, one every 30 seconds.</source>
+        <translation>Segundos inteiros até o próximo passo do mapa, um a cada 30 segundos.</translation>
+    </message>
+    <message>
+        <source>The date of the computer&apos;s clock.</source>
+        <translation>A data do relógio do computador.</translation>
+    </message>
+    <message>
+        <source>The scale&apos;s angle at the centre marker, in degrees (the chart angle less 40).</source>
+        <translation>O ângulo da escala no marcador central, em graus (o ângulo do mapa menos 40).</translation>
+    </message>
+    <message>
+        <source>The sun&apos;s angle on the scale, in degrees, from the day of the year.</source>
+        <translation>O ângulo do Sol na escala, em graus, a partir do dia do ano.</translation>
+    </message>
+    <message>
+        <source>Red marker at 29°</source>
+        <translation>Marcador vermelho em 29°</translation>
+    </message>
+    <message>
+        <source>a mark of the chart&apos;s own design, just left of Sheratan</source>
+        <translation>uma marca do próprio desenho do mapa, logo à esquerda de Sheratan</translation>
+    </message>
+    <message>
+        <source>June solstice point</source>
+        <translation>Ponto do solstício de junho</translation>
+    </message>
+    <message>
+        <source>where the sun stands at the June solstice, farthest north</source>
+        <translation>onde o Sol está no solstício de junho, o mais ao norte</translation>
+    </message>
+    <message>
+        <source>September equinox point</source>
+        <translation>Ponto do equinócio de setembro</translation>
+    </message>
+    <message>
+        <source>where the sun crosses the celestial equator going south, in September</source>
+        <translation>onde o Sol cruza o equador celeste rumo ao sul, em setembro</translation>
+    </message>
+    <message>
+        <source>December solstice point</source>
+        <translation>Ponto do solstício de dezembro</translation>
+    </message>
+    <message>
+        <source>where the sun stands at the December solstice, farthest south</source>
+        <translation>onde o Sol está no solstício de dezembro, o mais ao sul</translation>
+    </message>
+    <message>
+        <source>Blue marker at 279°</source>
+        <translation>Marcador azul em 279°</translation>
+    </message>
+    <message>
+        <source>a mark of the chart&apos;s own design, in two parts above and below the baseline</source>
+        <translation>uma marca do próprio desenho do mapa, em duas partes acima e abaixo da linha de base</translation>
+    </message>
+    <message>
+        <source>March equinox point</source>
+        <translation>Ponto do equinócio de março (ponto vernal)</translation>
+    </message>
+    <message>
+        <source>where the sun crosses the celestial equator going north, in March</source>
+        <translation>onde o Sol cruza o equador celeste rumo ao norte, em março</translation>
     </message>
 </context>
 <context>

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 #include <regex>
 #include <set>
 
+#include "chart/readouts.h"
 #include "guide/chart_points.h"
 #include "guide/chart_reading.h"
 #include "support/test_support.h"
@@ -96,6 +98,26 @@ TEST(ChartPointsTest, SunMoonEquatorAndReadouts) {
   const double dot_y = 432 + 108.1 * std::sin((st.shown_chart_angle.value() - b) * std::numbers::pi / 180);
   EXPECT_EQ(name_at(st, dot_x, dot_y)->title, "The celestial equator");
   EXPECT_FALSE(name_at(st, -1, 10).has_value());
+}
+
+// The README's table and the help page's describe each read-out in the words
+// the tips give.
+TEST(ChartPointsTest, DocumentsDescribeTheReadoutsAsTheTipsDo) {
+  const auto text_of = [](const std::string& path) {
+    std::ifstream file(std::string(PELMORA_TEST_DATA) + "/../../" + path);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+  };
+  const std::string readme = text_of("README.md"), help = text_of("window/help/help.html");
+  ASSERT_FALSE(readme.empty());
+  ASSERT_FALSE(help.empty());
+  for (const Readout& r : kReadouts) {
+    const std::string name(r.name), where(r.where), meaning(r.meaning);
+    EXPECT_NE(readme.find("| " + name + " | " + where + " | " + meaning + " |"), std::string::npos) << name;
+    EXPECT_NE(help.find("<b>" + name + "</b> (" + where + ")</td><td>" + meaning + "</td>"), std::string::npos) << name;
+  }
+  Rig rig;
+  rig.form.Form_Load();
+  EXPECT_EQ(name_at(rig.st(), 15 * 8, 42 * 16 + 8)->detail, kReadouts[5].meaning);
 }
 
 TEST(ChartReadingTest, ChangesWithTheClockInClockMode) {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "guide/moon_phase.h"
 #include "support/test_support.h"
 
 namespace pelmora::testing {
@@ -28,18 +29,59 @@ TEST(MoonAnglesTest, AnglesStayInRangeAndMoveWithinTheDay) {
   }
 }
 
-TEST(MoonAnglesTest, WorkedDayFromTheEpoch) {
+TEST(MoonAnglesTest, WorkedDaysByHand) {
   Rig rig;
   rig.clock.date = "01-01-2003";
   rig.loaded();
   rig.clock.seconds = 0;
   rig.form.compute_moon();
-  // Day 1 at midnight: (1 + 11.494) / 365.253 * 360 degrees of travel.
+  // 1 January 2003 at 0:00, worked by hand: day 1 and the 11.494 days from
+  // the epoch give 12.494 days of the sun's travel, 12.3143 degrees. A
+  // sidereal month is 26.9286 of those degrees, so 0.45729 of a month has
+  // gone; with the 0.24778 the moon had at the epoch, 0.70507 of a turn:
+  // 253.83 degrees, shown as 253. A synodic month is 29.1057 degrees:
+  // 0.42309 + 0.24778 = 0.67087 of a turn, 241.51 degrees, phase 242.
   EXPECT_EQ(rig.st().epoch_years.value(), 0);
-  EXPECT_EQ(rig.st().day_number, 1.0f);
-  EXPECT_EQ(rig.st().solar_travel, sng(12.494 / 365.253 * 360));
-  const double sidereal = double(sng(double(rig.st().solar_travel) / (27.321661 / 365.253 * 360)));
-  EXPECT_EQ(rig.st().lunar_angle.value(), static_cast<int>((sidereal + 0.24778) * 360) % 360);
+  EXPECT_NEAR(rig.st().solar_travel, 12.3143, 1e-4);
+  EXPECT_EQ(rig.st().lunar_angle.value(), 253);
+  EXPECT_EQ(rig.st().lunar_phase.value(), 242);
+
+  // 16 December 2026 at 21:57: 0.75120 of a synodic month, a phase of
+  // 359.51 degrees that rounds to 360 and stays 360 (only above 360 is a
+  // turn taken off). The moon then stands at its first quarter.
+  rig.clock.date = "12-16-2026";
+  rig.loaded();
+  rig.clock.seconds = 21 * 3600 + 57 * 60;
+  rig.form.compute_moon();
+  EXPECT_EQ(rig.st().lunar_phase.value(), 360);
+  EXPECT_EQ(moon_phase(elongation_of_chart_phase(360)).name, "first quarter");
+}
+
+// The phase in words, from the elongation and from the chart's phase angle
+// (270 at new moon, the moon drawn lowest; 90 at full moon, highest).
+TEST(MoonPhaseTest, WordsLitPartAndDaysToTheNextNewOrFullMoon) {
+  EXPECT_EQ(moon_phase_words(0), "new, 0 % lit, 15 days to full moon");
+  EXPECT_EQ(moon_phase_words(45), "waxing crescent, 15 % lit, 11 days to full moon");
+  EXPECT_EQ(moon_phase_words(90), "first quarter, 50 % lit, 7 days to full moon");
+  EXPECT_EQ(moon_phase_words(135), "waxing gibbous, 85 % lit, 4 days to full moon");
+  EXPECT_EQ(moon_phase_words(180), "full, 100 % lit, 15 days to new moon");
+  EXPECT_EQ(moon_phase_words(225), "waning gibbous, 85 % lit, 11 days to new moon");
+  EXPECT_EQ(moon_phase_words(270), "last quarter, 50 % lit, 7 days to new moon");
+  EXPECT_EQ(moon_phase_words(302.7), "waning crescent, 23 % lit, 5 days to new moon");
+  EXPECT_EQ(moon_phase_words(359.9), "new, 0 % lit, under a day to new moon");
+  EXPECT_EQ(moon_phase_words(-30), moon_phase_words(330));
+  // The names' borders lie halfway between two principal phases.
+  EXPECT_EQ(moon_phase(22.4).name, "new");
+  EXPECT_EQ(moon_phase(22.6).name, "waxing crescent");
+  EXPECT_EQ(moon_phase(337.4).name, "waning crescent");
+  EXPECT_EQ(moon_phase(337.6).name, "new");
+
+  EXPECT_EQ(moon_phase(elongation_of_chart_phase(270)).name, "new");
+  EXPECT_EQ(moon_phase(elongation_of_chart_phase(0)).name, "first quarter");
+  EXPECT_EQ(moon_phase(elongation_of_chart_phase(90)).name, "full");
+  EXPECT_EQ(moon_phase(elongation_of_chart_phase(180)).name, "last quarter");
+  EXPECT_TRUE(moon_phase(elongation_of_chart_phase(330)).waxing);  // just after new
+  EXPECT_FALSE(moon_phase(elongation_of_chart_phase(200)).waxing);
 }
 
 // The real moon at a few moments, from an ephemeris with the clock read as

@@ -105,21 +105,17 @@ Form1Window::Form1Window(Clock& clock)
                                      .picture_folder = {},
                                      .picture_saved_in = {},
                                      .about_note = {}});
-  // The read-outs of the clock's time and date, by their titles in the
-  // language in use.
-  const auto is_clock_readout = [](const std::string& title) {
-    for (const char* english : {GUIDE_TR("Guide", "Hours"), GUIDE_TR("Guide", "Minutes"), GUIDE_TR("Guide", "Seconds"),
-                                GUIDE_TR("Guide", "The date")})
-      if (title == guide_text(english)) return true;
-    return false;
-  };
-  picture1_->name_at = [this, is_clock_readout](QPointF point) {
+  picture1_->name_at = [this](QPointF point) {
     auto name = name_at(form_.state(), point.x(), point.y());
-    if (name && name->readout && !clock_note_.isEmpty() && is_clock_readout(name->title)) {
-      // The read-out follows the clock, which is not the computer's now.
-      if (const auto at = name->detail.find(" of the computer's clock"); at != std::string::npos)
-        name->detail.replace(at, 24, " of the clock");
-      name->detail += " " + clock_note_.toStdString();
+    // The clock's time and date read-outs follow the clock, which is not
+    // the computer's now (found by their titles in the language in use).
+    if (name && name->readout && !clock_note_.isEmpty()) {
+      if (name->title == "hrs, min, sec") {
+        name->detail = clock_note_.toStdString();
+      } else if (name->title == guide_text(GUIDE_TR("Guide", "day, month, year"))) {
+        name->detail =
+            (QCoreApplication::translate("Form1Window", "The date of the clock.") + ' ' + clock_note_).toStdString();
+      }
     }
     return name;
   };

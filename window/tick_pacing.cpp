@@ -5,8 +5,8 @@
 
 namespace pelmora {
 
-int next_tick_wait_ms(const FormState& st, Single reading, int interval_ms, bool picture_changed) {
-  if (is_true(st.simulation_mode) || picture_changed || interval_ms <= 0) return interval_ms;
+int next_tick_wait_ms(const ChartView& st, Single reading, int interval_ms, bool picture_changed) {
+  if (st.simulation_mode || picture_changed || interval_ms <= 0) return interval_ms;
   // The time read-out's reading is the tick's first: any change after it
   // that the tick did not show is still to come.
   const double seen = st.clock_now;

@@ -10,7 +10,7 @@
 // of the wake-ups.
 #pragma once
 
-#include "app/state.h"
+#include "app/chart_view.h"
 
 namespace pelmora {
 
@@ -27,6 +27,6 @@ inline constexpr double kWakeLead = 0.006;
 // update is due; otherwise the time until just after the next change the
 // tick's own readings have not reached, never less than the interval nor
 // more than a second.
-int next_tick_wait_ms(const FormState& st, Single reading, int interval_ms, bool picture_changed);
+int next_tick_wait_ms(const ChartView& st, Single reading, int interval_ms, bool picture_changed);
 
 }  // namespace pelmora
