@@ -288,8 +288,8 @@ std::string usage_text() {
          "rest) keep their meaning.\n"
          "\n"
          "Exit status: 0 done, 1 run-time error or a file that could not be written,\n"
-         "2 bad command line; 128 + the signal when SIGINT, SIGTERM or SIGHUP stopped\n"
-         "a headless run.\n";
+         "2 bad command line; 128 + the signal when SIGINT, SIGTERM, SIGHUP, SIGQUIT,\n"
+         "SIGUSR1, SIGUSR2 or SIGALRM stopped a headless run.\n";
 }
 
 }  // namespace pelmora

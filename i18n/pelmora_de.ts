@@ -59,8 +59,12 @@
         <translation>PNG-Bilder (*.png)</translation>
     </message>
     <message>
-        <source>The picture could not be saved as %1: %2</source>
-        <translation>Das Bild konnte nicht als %1 gespeichert werden: %2</translation>
+        <source>The picture was not saved: %1.
+
+Any file of that name is as it was.</source>
+        <translation>Das Bild wurde nicht gespeichert: %1.
+
+Eine Datei dieses Namens ist unverändert.</translation>
     </message>
 </context>
 <context>
@@ -503,6 +507,10 @@
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>The help page could not be read: %1</source>
+        <translation>Die Hilfeseite konnte nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>

@@ -59,8 +59,12 @@
         <translation>Imágenes PNG (*.png)</translation>
     </message>
     <message>
-        <source>The picture could not be saved as %1: %2</source>
-        <translation>No se pudo guardar la imagen como %1: %2</translation>
+        <source>The picture was not saved: %1.
+
+Any file of that name is as it was.</source>
+        <translation>La imagen no se guardó: %1.
+
+Cualquier archivo con ese nombre sigue como estaba.</translation>
     </message>
 </context>
 <context>
@@ -503,6 +507,10 @@
     <message>
         <source>Help</source>
         <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>The help page could not be read: %1</source>
+        <translation>No se pudo leer la página de ayuda: %1</translation>
     </message>
 </context>
 <context>

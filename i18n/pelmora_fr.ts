@@ -59,8 +59,12 @@
         <translation>Images PNG (*.png)</translation>
     </message>
     <message>
-        <source>The picture could not be saved as %1: %2</source>
-        <translation>Impossible d&apos;enregistrer l&apos;image sous %1&#xa0;: %2</translation>
+        <source>The picture was not saved: %1.
+
+Any file of that name is as it was.</source>
+        <translation>L&apos;image n&apos;a pas été enregistrée&#xa0;: %1.
+
+Tout fichier de ce nom est resté tel quel.</translation>
     </message>
 </context>
 <context>
@@ -503,6 +507,10 @@
     <message>
         <source>Help</source>
         <translation>Aide</translation>
+    </message>
+    <message>
+        <source>The help page could not be read: %1</source>
+        <translation>Impossible de lire la page d&apos;aide&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -59,8 +59,12 @@
         <translation>Immagini PNG (*.png)</translation>
     </message>
     <message>
-        <source>The picture could not be saved as %1: %2</source>
-        <translation>Impossibile salvare l&apos;immagine come %1: %2</translation>
+        <source>The picture was not saved: %1.
+
+Any file of that name is as it was.</source>
+        <translation>L&apos;immagine non è stata salvata: %1.
+
+Un eventuale file con quel nome è rimasto com&apos;era.</translation>
     </message>
 </context>
 <context>
@@ -503,6 +507,10 @@
     <message>
         <source>Help</source>
         <translation>Guida</translation>
+    </message>
+    <message>
+        <source>The help page could not be read: %1</source>
+        <translation>Impossibile leggere la pagina della guida: %1</translation>
     </message>
 </context>
 <context>

@@ -59,8 +59,12 @@
         <translation>Imagens PNG (*.png)</translation>
     </message>
     <message>
-        <source>The picture could not be saved as %1: %2</source>
-        <translation>Não foi possível salvar a imagem como %1: %2</translation>
+        <source>The picture was not saved: %1.
+
+Any file of that name is as it was.</source>
+        <translation>A imagem não foi salva: %1.
+
+Qualquer arquivo com esse nome continua como estava.</translation>
     </message>
 </context>
 <context>
@@ -503,6 +507,10 @@
     <message>
         <source>Help</source>
         <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>The help page could not be read: %1</source>
+        <translation>Não foi possível ler a página de ajuda: %1</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QImageWriter>
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -17,6 +18,7 @@
 #include "replay/interruption.h"
 #include "replay/output_file.h"
 #include "replay/replay.h"
+#include "replay/toolkit_failure.h"
 
 namespace pelmora {
 
@@ -50,37 +52,59 @@ class TraceWriter : public OperationLog {
 };
 
 // The toolkit for a run that draws text: on no display, saying nothing
-// (its messages are not the run's own lines), and with a private runtime
-// folder when the session has none, so that it creates none of its own.
+// (its messages and the font library's are not the run's own lines), and
+// with a private runtime folder when the session has none, so that it
+// creates none of its own; the folder is gone again once it has started.
 class QuietToolkit {
  public:
   explicit QuietToolkit(char* program) : argv_{program, nullptr} {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(drop_message);
+    quiet_font_library();
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
       const char* base = std::getenv("TMPDIR");
       runtime_ = std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/pelmora-runtime-XXXXXX";
       if (mkdtemp(runtime_.data()) != nullptr) {
+        remove_on_fatal_signals(runtime_);
         qputenv("XDG_RUNTIME_DIR", runtime_.c_str());
       } else {
         runtime_.clear();
       }
     }
     application_.emplace(argc_, argv_);
+    // The toolkit looked at the folder as it started and keeps no file in
+    // it: removed now, nothing is left of it even after SIGKILL.
+    remove_runtime_folder();
   }
   ~QuietToolkit() {
     application_.reset();
-    if (!runtime_.empty()) rmdir(runtime_.c_str());
+    remove_runtime_folder();
   }
   QuietToolkit(const QuietToolkit&) = delete;
   QuietToolkit& operator=(const QuietToolkit&) = delete;
 
  private:
   static void drop_message(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type != QtFatalMsg) return;
-    std::fprintf(stderr, "pelmora: the toolkit failed: %s\n", qPrintable(message.section('\n', 0, 0)));
-    std::fflush(stderr);
-    _exit(kExitFailed);
+    if (type == QtFatalMsg) end_on_toolkit_failure("the toolkit failed: " + first_line(message));
+  }
+  // The font library warns on standard error of a locale that is not a
+  // language it knows (LC_ALL=bogus) and then takes English; told English
+  // at once when the C library does not know the locale either, it says
+  // nothing and draws the same.
+  static void quiet_font_library() {
+    if (!qEnvironmentVariableIsEmpty("FC_LANG")) return;
+    const std::string previous = std::setlocale(LC_CTYPE, nullptr);
+    if (std::setlocale(LC_CTYPE, "") == nullptr) {
+      qputenv("FC_LANG", "en");
+    } else {
+      std::setlocale(LC_CTYPE, previous.c_str());
+    }
+  }
+  void remove_runtime_folder() {
+    if (runtime_.empty()) return;
+    rmdir(runtime_.c_str());
+    forget_folder_to_remove();
+    runtime_.clear();
   }
 
   int argc_ = 1;
@@ -101,107 +125,144 @@ std::optional<QByteArray> png_of(const RasterCanvas& canvas) {
   return bytes;
 }
 
-// The outputs, checked before anything runs; the reason when one of them
-// cannot be written.
-std::optional<std::string> check_outputs(const Options& options, std::optional<OutputTarget>& trace,
-                                         std::optional<OutputTarget>& snapshot) {
-  if (options.trace_file) {
-    auto checked = check_output(*options.trace_file, "trace", true);
-    if (auto* problem = std::get_if<std::string>(&checked)) return *problem;
-    trace = std::get<OutputTarget>(checked);
-  }
-  if (options.snapshot_file) {
-    auto checked = check_output(*options.snapshot_file, "snapshot", false);
-    if (auto* problem = std::get_if<std::string>(&checked)) return *problem;
-    snapshot = std::get<OutputTarget>(checked);
-  }
-  if (trace && snapshot) {
-    if (trace->kind == OutputTarget::Kind::standard_output && snapshot->kind == OutputTarget::Kind::standard_output)
-      return std::string("the trace and the snapshot cannot both go to standard output");
-    if (trace->kind != OutputTarget::Kind::standard_output && trace->resolved == snapshot->resolved)
-      return "the trace and the snapshot would be the same file, " + quoted_argument(snapshot->given);
-  }
-  return std::nullopt;
+// Whether two outputs would write into one file (a character device, such
+// as a terminal, takes both).
+bool same_file(const OutputTarget& a, const OutputTarget& b) {
+  if (a.identity && b.identity) return *a.identity == *b.identity && !(a.device && b.device);
+  return !a.identity && !b.identity && a.kind == OutputTarget::Kind::file && a.resolved == b.resolved;
 }
+
+// One headless run: its outputs checked, the script run, the snapshot
+// written and both outputs committed, in that order.
+class HeadlessRun {
+ public:
+  HeadlessRun(const Options& options, char* program) : options_(options), program_(program) {}
+
+  // The command line's run as a whole: the exit status.
+  int run() {
+    if (const auto problem = check()) return fail(kExitBadInput, *problem);
+    // From here on a signal stops the run after the handler in hand.
+    note_interruptions();
+    if (auto status = play()) return *status;
+    if (auto status = write()) return *status;
+    return commit();
+  }
+
+ private:
+  // What is wrong with the script or the outputs, before anything runs.
+  std::optional<std::string> check() {
+    start_ = options_.at.value_or(local_now());
+    script_ = options_.script.value_or(std::vector<ScriptEvent>{});
+    if (options_.clock_mode) script_.insert(script_.begin(), ScriptEvent{.kind = ScriptEvent::Kind::click_clock_mode});
+    if (!script_fits(start_, script_)) return "the script runs the clock past 9999-12-31";
+    if (options_.trace_file) {
+      auto checked = check_output(*options_.trace_file, "trace", true);
+      if (auto* problem = std::get_if<std::string>(&checked)) return *problem;
+      trace_target_ = std::get<OutputTarget>(checked);
+    }
+    if (options_.snapshot_file) {
+      auto checked = check_output(*options_.snapshot_file, "snapshot", false);
+      if (auto* problem = std::get_if<std::string>(&checked)) return *problem;
+      snapshot_target_ = std::get<OutputTarget>(checked);
+    }
+    if (trace_target_ && snapshot_target_) {
+      if (trace_target_->given == "-" && snapshot_target_->given == "-")
+        return "the trace and the snapshot cannot both go to standard output";
+      if (same_file(*trace_target_, *snapshot_target_))
+        return "the trace and the snapshot would be the same file, " + quoted_argument(snapshot_target_->given);
+    }
+    return std::nullopt;
+  }
+
+  // Runs the script with the trace written as it goes; the exit status when
+  // the run ends here.
+  std::optional<int> play() {
+    if (trace_target_) {
+      auto opened = OutputFile::open(*trace_target_);
+      if (interruption() != 0) return interrupted();
+      if (auto* problem = std::get_if<std::string>(&opened)) return fail(kExitFailed, *problem);
+      trace_file_.emplace(std::move(std::get<OutputFile>(opened)));
+      writer_.emplace(trace_file_->stream());
+    }
+    // Text needs the toolkit's fonts; no display is used.
+    if (snapshot_target_) {
+      toolkit_.emplace(program_);
+      text_renderer_.emplace();
+      canvas_.emplace(&*text_renderer_, options_.scale);
+      canvas_->show_colours_as(options_.colours.value_or(ColourScheme::classic));
+    }
+    Picture picture(canvas_ ? &*canvas_ : nullptr, writer_ ? &*writer_ : nullptr);
+    Replay replay(picture, start_, writer_ ? &*writer_ : nullptr);
+    // A stream is read as it comes: handed over after each handler. A file
+    // is written a buffer at a time; a failure still shows within a
+    // buffer's worth of lines.
+    const bool live = trace_target_ && trace_target_->kind != OutputTarget::Kind::file;
+    replay.stop_when([this, live] {
+      if (live) writer_->flush();
+      return interruption() != 0 || (writer_ && writer_->error() != 0);
+    });
+    status_ = replay.run(script_, stderr);
+    if (writer_) writer_->flush();
+    if (interruption() != 0) return interrupted();
+    if (writer_ && writer_->error() != 0)
+      return output_failed(*trace_target_, writer_->error(),
+                           write_problem(*trace_target_, system_reason(writer_->error())));
+    return std::nullopt;
+  }
+
+  // Writes the snapshot of a run that ended well; the exit status when it
+  // could not be.
+  std::optional<int> write() {
+    if (!snapshot_target_ || status_ != 0) return std::nullopt;
+    const auto png = png_of(*canvas_);
+    if (!png) return fail(kExitFailed, "cannot encode the snapshot as PNG");
+    auto opened = OutputFile::open(*snapshot_target_);
+    if (auto* problem = std::get_if<std::string>(&opened)) return fail(kExitFailed, *problem);
+    snapshot_file_.emplace(std::move(std::get<OutputFile>(opened)));
+    const auto size = static_cast<std::size_t>(png->size());
+    if (std::fwrite(png->constData(), 1, size, snapshot_file_->stream()) != size)
+      return output_failed(*snapshot_target_, errno, write_problem(*snapshot_target_, system_reason(errno)));
+    if (interruption() != 0) return interrupted();
+    return std::nullopt;
+  }
+
+  // Puts the outputs in place, the snapshot first: if it cannot be, neither
+  // is the trace.
+  int commit() {
+    if (snapshot_file_)
+      if (const auto problem = snapshot_file_->commit())
+        return output_failed(*snapshot_target_, snapshot_file_->error(), *problem);
+    if (trace_file_)
+      if (const auto problem = trace_file_->commit())
+        return output_failed(*trace_target_, trace_file_->error(), *problem);
+    return status_;
+  }
+
+  int interrupted() const { return 128 + interruption(); }
+
+  // An output that could not be written, with the message that says so; a
+  // reader that went away ends the run quietly.
+  static int output_failed(const OutputTarget& target, int error, const std::string& message) {
+    if (error == EPIPE && target.kind != OutputTarget::Kind::file) return kExitFailed;
+    return fail(kExitFailed, message);
+  }
+
+  const Options& options_;
+  char* program_;
+  LocalMoment start_;
+  std::vector<ScriptEvent> script_;
+  std::optional<OutputTarget> trace_target_, snapshot_target_;
+  int status_ = 0;
+  // Destroyed in this order's reverse: the canvas before the toolkit.
+  std::optional<OutputFile> trace_file_, snapshot_file_;
+  std::optional<TraceWriter> writer_;
+  std::optional<QuietToolkit> toolkit_;
+  std::optional<FontTextRenderer> text_renderer_;
+  std::optional<RasterCanvas> canvas_;
+};
 
 }  // namespace
 
-int run_headless(const Options& options, char* program) {
-  const LocalMoment start = options.at.value_or(local_now());
-  std::vector<ScriptEvent> script = options.script.value_or(std::vector<ScriptEvent>{});
-  if (options.clock_mode) script.insert(script.begin(), ScriptEvent{.kind = ScriptEvent::Kind::click_clock_mode});
-  if (!script_fits(start, script)) return fail(kExitBadInput, "the script runs the clock past 9999-12-31");
-  std::optional<OutputTarget> trace_target, snapshot_target;
-  if (const auto problem = check_outputs(options, trace_target, snapshot_target)) return fail(kExitBadInput, *problem);
-
-  // From here on a signal stops the run after the handler in hand.
-  note_interruptions();
-  const auto interrupted = [] { return 128 + interruption(); };
-
-  std::optional<OutputFile> trace_file;
-  std::optional<TraceWriter> writer;
-  if (trace_target) {
-    auto opened = OutputFile::open(*trace_target);
-    if (interruption() != 0) return interrupted();
-    if (auto* problem = std::get_if<std::string>(&opened)) return fail(kExitFailed, *problem);
-    trace_file.emplace(std::move(std::get<OutputFile>(opened)));
-    writer.emplace(trace_file->stream());
-  }
-
-  // Text needs the toolkit's fonts; no display is used.
-  std::optional<QuietToolkit> toolkit;
-  std::optional<FontTextRenderer> text_renderer;
-  std::optional<RasterCanvas> canvas;
-  if (snapshot_target) {
-    toolkit.emplace(program);
-    text_renderer.emplace();
-    canvas.emplace(&*text_renderer, options.scale);
-    canvas->show_colours_as(options.colours.value_or(ColourScheme::classic));
-  }
-
-  Picture picture(canvas ? &*canvas : nullptr, writer ? &*writer : nullptr);
-  Replay replay(picture, start, writer ? &*writer : nullptr);
-  // A stream or standard output is read as it comes: handed over after
-  // each handler. A file is written a buffer at a time; a failure still
-  // shows within a buffer's worth of lines.
-  const bool live = trace_target && trace_target->kind != OutputTarget::Kind::file;
-  replay.stop_when([&writer, live] {
-    if (live) writer->flush();
-    return interruption() != 0 || (writer && writer->error() != 0);
-  });
-  const int status = replay.run(script, stderr);
-  if (writer) writer->flush();
-
-  if (interruption() != 0) return interrupted();
-  if (writer && writer->error() != 0) {
-    // A reader that went away ends the run quietly.
-    if (writer->error() == EPIPE && trace_target->kind == OutputTarget::Kind::standard_output) return kExitFailed;
-    return fail(kExitFailed, write_problem(*trace_target, system_reason(writer->error())));
-  }
-
-  std::optional<OutputFile> snapshot_file;
-  if (snapshot_target && status == 0) {
-    const auto png = png_of(*canvas);
-    if (!png) return fail(kExitFailed, "cannot encode the snapshot as PNG");
-    auto opened = OutputFile::open(*snapshot_target);
-    if (auto* problem = std::get_if<std::string>(&opened)) return fail(kExitFailed, *problem);
-    snapshot_file.emplace(std::move(std::get<OutputFile>(opened)));
-    if (std::fwrite(png->constData(), 1, static_cast<std::size_t>(png->size()), snapshot_file->stream()) !=
-        static_cast<std::size_t>(png->size())) {
-      const int error = errno;
-      return fail(kExitFailed, write_problem(*snapshot_target, system_reason(error)));
-    }
-  }
-  if (interruption() != 0) return interrupted();
-  // The snapshot first: if it cannot be put in place, neither is the trace.
-  if (snapshot_file)
-    if (const auto problem = snapshot_file->commit()) return fail(kExitFailed, *problem);
-  if (trace_file)
-    if (const auto problem = trace_file->commit()) {
-      if (trace_target->kind == OutputTarget::Kind::standard_output) return kExitFailed;
-      return fail(kExitFailed, *problem);
-    }
-  return status;
-}
+int run_headless(const Options& options, char* program) { return HeadlessRun(options, program).run(); }
 
 }  // namespace pelmora

@@ -1,6 +1,7 @@
 #include "replay/replay.h"
 
 #include "app/handler_boundary.h"
+#include "command_line/options.h"
 
 namespace pelmora {
 
@@ -32,7 +33,7 @@ bool Replay::dispatch(const std::function<void()>& handler, std::FILE* errors) {
       log_->record(op);
     }
     std::fprintf(errors, "%s\n", runtime_error_text(*end.error).c_str());
-    status_ = 1;
+    status_ = kExitFailed;
     over_ = true;
   }
   if (stop_condition_ && stop_condition_()) over_ = true;

@@ -1,13 +1,22 @@
-// The headless run's output files: what may be written, checked before the
-// run, and how a file is put in place.
+// The program's output files: what may be written, checked before anything
+// is, how a file is put in place, and what the window's Save picture makes
+// of them.
 #include "replay/output_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <QImage>
+#include <csignal>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+
+#include "window/picture_file.h"
 
 namespace pelmora {
 namespace {
@@ -109,6 +118,116 @@ TEST_F(OutputFileTest, NamesUpToTheSystemsLimitAreWritten) {
   std::fputs("png", file.stream());
   EXPECT_FALSE(file.commit().has_value());
   EXPECT_EQ(read(name), "png");
+}
+
+// How a process that ran `work` ended: its exit status or 128 + its signal.
+int in_child(const std::function<void()>& work) {
+  const pid_t pid = fork();
+  if (pid == 0) {
+    work();
+    _exit(0);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+mode_t mode_of(const std::string& path) {
+  struct stat info {};
+  stat(path.c_str(), &info);
+  return info.st_mode & 07777;
+}
+
+TEST_F(OutputFileTest, NewFilesTakeTheUmaskAndReplacedOnesKeepTheirBitsAndOwner) {
+  const mode_t mask = umask(022);
+  EXPECT_FALSE(write_output_bytes(path("new.trace"), "trace", "new"));
+  umask(mask);
+  EXPECT_EQ(mode_of(path("new.trace")), 0644u);
+
+  write("kept.png", "old");
+  chmod(path("kept.png").c_str(), 0640);
+  EXPECT_FALSE(write_output_bytes(path("kept.png"), "picture", "new"));
+  EXPECT_EQ(mode_of(path("kept.png")), 0640u);
+
+  // Another user's file, replaced by root: still theirs, without the bits
+  // that would run it as them.
+  if (geteuid() != 0) GTEST_SKIP() << "only root may give a file to another user";
+  write("shared.txt", "old");
+  ASSERT_EQ(chown(path("shared.txt").c_str(), 12345, 23456), 0);
+  ASSERT_EQ(chmod(path("shared.txt").c_str(), 06775), 0);
+  EXPECT_FALSE(write_output_bytes(path("shared.txt"), "trace", "new"));
+  struct stat info {};
+  stat(path("shared.txt").c_str(), &info);
+  EXPECT_EQ(info.st_uid, 12345u);
+  EXPECT_EQ(info.st_gid, 23456u);
+  EXPECT_EQ(info.st_mode & 07777, 0775u);
+  EXPECT_EQ(read("shared.txt"), "new");
+}
+
+// Whatever ends the program while an output is written, the old file stays
+// and nothing named is left beside it: a temporary without a name needs no
+// cleaning up, a named one is removed on a signal that can be caught.
+TEST_F(OutputFileTest, NoTemporaryOutlivesTheProgram) {
+  write("t.trace", "old");
+  for (const bool named : {false, true}) {
+    for (const int signal : {SIGKILL, SIGUSR1, SIGQUIT, SIGABRT}) {
+      if (named && signal == SIGKILL) continue;  // no one can clean up after that
+      SCOPED_TRACE(std::to_string(signal) + (named ? " named" : ""));
+      const int ended = in_child([&] {
+        use_named_temporaries_only(named);
+        auto opened = OutputFile::open(std::get<OutputTarget>(check_output(path("t.trace"), "trace", true)));
+        std::fputs("half a trace", std::get<OutputFile>(opened).stream());
+        raise(signal);
+      });
+      EXPECT_EQ(ended, 128 + signal);
+      EXPECT_EQ(read("t.trace"), "old");
+      EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+    }
+  }
+  use_named_temporaries_only(true);
+  EXPECT_FALSE(write_output_bytes(path("t.trace"), "trace", "new"));
+  use_named_temporaries_only(false);
+  EXPECT_EQ(read("t.trace"), "new");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+}
+
+// The window's Save picture: the checks of --snapshot, its atomic
+// replacement, and the system's reason when the disk is full.
+TEST_F(OutputFileTest, SavePictureIsAsSafeAsTheSnapshot) {
+  // Noise, so that the PNG is far larger than the limit below.
+  QImage picture(200, 100, QImage::Format_RGB32);
+  std::uint32_t noise = 1;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x) picture.setPixel(x, y, (noise = noise * 1664525u + 1013904223u) >> 8);
+  write("sky.png", "old picture");
+  std::filesystem::create_symlink("/dev/null", path("to-null.png"));
+  ASSERT_EQ(mkfifo(path("fifo.png").c_str(), 0600), 0);
+  std::filesystem::create_directory(path("dir.png"));
+  for (const char* name : {"to-null.png", "fifo.png", "dir.png"}) {
+    SCOPED_TRACE(name);
+    const auto problem = save_picture_as(picture, QString::fromStdString(path(name)));
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_TRUE(problem->contains(QStringLiteral("not a regular file")) ||
+                problem->contains(QStringLiteral("it is a folder")))
+        << problem->toStdString();
+  }
+  EXPECT_TRUE(std::filesystem::is_symlink(path("to-null.png")));
+  EXPECT_TRUE(std::filesystem::is_fifo(path("fifo.png")));
+
+  // A size limit of 4 KiB stands for a full disk.
+  const int said_so = in_child([&] {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{4096, 4096};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const auto problem = save_picture_as(picture, QString::fromStdString(path("sky.png")));
+    _exit(problem && problem->contains(QStringLiteral("File too large")) ? 0 : 1);
+  });
+  EXPECT_EQ(said_so, 0);
+  EXPECT_TRUE(read("sky.png") == "old picture");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 4);
+
+  EXPECT_FALSE(save_picture_as(picture, QString::fromStdString(path("sky.png"))));
+  EXPECT_EQ(QImage(QString::fromStdString(path("sky.png"))), picture);
 }
 
 }  // namespace

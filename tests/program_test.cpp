@@ -40,8 +40,21 @@ ProgramRun run_program(const std::string& arguments) {
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
 }
 
+// A bash script that runs the program as $P, with standard error joined to
+// standard output.
+ProgramRun run_script(const std::string& script) {
+  const std::string command = "P=" + std::string(PELMORA_BINARY) + " bash -c '" + script + "' 2>&1";
+  std::FILE* pipe = popen(command.c_str(), "r");
+  std::string output;
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+  const int status = pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
 // The program started in the background, its standard error going to a
-// file; the caller waits for it or signals it.
+// file (or, with error_file empty, to a pipe nobody reads); the caller
+// waits for it or signals it.
 pid_t start_program(const std::vector<std::string>& arguments, const std::vector<std::string>& environment,
                     const std::string& error_file) {
   std::vector<std::string> words = {PELMORA_BINARY};
@@ -55,10 +68,17 @@ pid_t start_program(const std::vector<std::string>& arguments, const std::vector
   envp.push_back(nullptr);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 2, error_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  int closed_pipe[2] = {-1, -1};
+  if (!error_file.empty()) {
+    posix_spawn_file_actions_addopen(&actions, 2, error_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  } else if (pipe2(closed_pipe, O_CLOEXEC) == 0) {
+    close(closed_pipe[0]);
+    posix_spawn_file_actions_adddup2(&actions, closed_pipe[1], 2);
+  }
   pid_t pid = 0;
   const int failed = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
   posix_spawn_file_actions_destroy(&actions);
+  if (closed_pipe[1] >= 0) close(closed_pipe[1]);
   return failed == 0 ? pid : -1;
 }
 
@@ -67,6 +87,20 @@ bool catches(pid_t pid, int signal) {
   std::ifstream status("/proc/" + std::to_string(pid) + "/status");
   for (std::string line; std::getline(status, line);)
     if (line.starts_with("SigCgt:")) return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1;
+  return false;
+}
+
+// Whether the process has written to an output file in `folder` that has
+// no name yet.
+bool writes_in(pid_t pid, const std::filesystem::path& folder) {
+  std::error_code error;
+  for (const auto& fd : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/fd", error)) {
+    const std::string target = std::filesystem::read_symlink(fd.path(), error).string();
+    struct stat info {};
+    if (!error && target.starts_with(folder.string() + "/") && target.ends_with(" (deleted)") &&
+        stat(fd.path().c_str(), &info) == 0 && info.st_size > 0)
+      return true;
+  }
   return false;
 }
 
@@ -206,19 +240,21 @@ TEST_F(ProgramTest, SnapshotToStandardOutputIsThePicture) {
   EXPECT_TRUE(run.output.starts_with("\x89PNG\r\n")) << run.output.substr(0, 40);
 }
 
-// Signals: a headless run stops, removes its temporaries, leaves the old
-// files and exits as the shell expects, without a word.
+// Signals: a headless run stops, leaves the old files and exits as the
+// shell expects, without a word; whatever ends it, no temporary and no
+// runtime folder is left.
 TEST_F(ProgramTest, SignalsEndAHeadlessRunCleanly) {
   std::ofstream(path("t.trace")) << "old trace";
-  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGALRM, SIGKILL}) {
     SCOPED_TRACE(signal);
-    const pid_t pid = start_program(
-        {"--script", "tick*100000000", "--trace", path("t.trace"), "--snapshot", path("sky.png")}, {}, path("said"));
+    const pid_t pid =
+        start_program({"--script", "tick*100000000", "--trace", path("t.trace"), "--snapshot", path("sky.png")},
+                      {"XDG_RUNTIME_DIR=", "TMPDIR=" + directory.string()}, path("said"));
     ASSERT_GT(pid, 0);
-    // Running: its signal handlers are in place and its trace is being written.
+    // Running: its signal handlers are in place and its trace is being
+    // written (so the toolkit has started).
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return catches(pid, signal) && std::distance(std::filesystem::directory_iterator(directory), {}) > 2; },
-        20'000));
+        [&] { return catches(pid, signal == SIGKILL ? SIGTERM : signal) && writes_in(pid, directory); }, 20'000));
     kill(pid, signal);
     EXPECT_EQ(wait_for(pid), 128 + signal);
     EXPECT_EQ(std::filesystem::file_size(path("said")), 0u);
@@ -229,10 +265,55 @@ TEST_F(ProgramTest, SignalsEndAHeadlessRunCleanly) {
   }
 }
 
+// Outputs are known by what they are, not by their names: standard
+// output's own file is appended to, one file under two names is refused, a
+// closed standard output is not taken by a file, pipes by name are
+// streamed and a reader that leaves ends the run quietly.
+TEST_F(ProgramTest, OutputsAreKnownByWhatTheyAreNotTheirNames) {
+  const std::string d = directory.string() + "/";
+  const std::string run = "$P --at 2026-12-07 --script tick ";
+  const ProgramRun appended = run_script("cd " + d + " && echo earlier > log && echo before > err && " + run +
+                                         "--trace /dev/stdout >> log && " + run + "--trace /dev/stderr 2>> err");
+  EXPECT_EQ(appended.status, 0) << appended.output;
+  for (const char* name : {"log", "err"}) {
+    std::ifstream in(path(name));
+    std::string first, second;
+    std::getline(in, first);
+    std::getline(in, second);
+    EXPECT_TRUE(first == "earlier" || first == "before") << first;
+    EXPECT_EQ(second, "fore ff00ff");
+  }
+  for (const std::string& clash : {run + "--trace - --snapshot a > a", run + "--trace a --snapshot - > a",
+                                   "echo x > a && ln a hl && " + run + "--trace a --snapshot hl"}) {
+    SCOPED_TRACE(clash);
+    const ProgramRun refused = run_script("cd " + d + " && " + clash);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.output.find("would be the same file"), std::string::npos) << refused.output;
+    std::filesystem::remove_all(directory);
+    std::filesystem::create_directories(directory);
+  }
+  const ProgramRun closed = run_script("cd " + d + " && " + run + "--trace t1 --snapshot - >&-");
+  EXPECT_EQ(closed.status, 1);
+  EXPECT_EQ(closed.output, "pelmora: cannot write the snapshot to '-': standard output is closed\n");
+  EXPECT_TRUE(std::filesystem::is_empty(directory));
+
+  const ProgramRun piped = run_script("cd " + d + " && " + run + "--trace >(cat > piped) && wait $! && head -1 piped");
+  EXPECT_EQ(piped.output, "fore ff00ff\n");
+  const ProgramRun head = run_script(
+      "$P --script tick*100000000 --trace /dev/stdout | head -c 10 >/dev/null; "
+      "echo ${PIPESTATUS[0]}");
+  EXPECT_EQ(head.output, "1\n");
+  const ProgramRun fifo = run_script("cd " + d +
+                                     " && mkfifo f && { head -c 10 f > /dev/null & } && "
+                                     "$P --script tick*100000000 --trace f; echo $?");
+  EXPECT_EQ(fifo.output, "1\n");
+}
+
 // Messages: a headless run says nothing but its own lines, also where the
-// session has no runtime folder, and leaves nothing behind of the toolkit.
+// session has no runtime folder or a locale that does not exist, and
+// leaves nothing behind of the toolkit.
 TEST_F(ProgramTest, HeadlessRunSaysNothingAndLeavesNothingOfItsOwn) {
-  const std::string command = "env -u XDG_RUNTIME_DIR TMPDIR=" + directory.string() + " " +
+  const std::string command = "env -u XDG_RUNTIME_DIR LC_ALL=bogus TMPDIR=" + directory.string() + " " +
                               std::string(PELMORA_BINARY) + " --snapshot " + path("sky.png") + " 2>&1";
   std::FILE* pipe = popen(command.c_str(), "r");
   char said[512] = {};
@@ -253,6 +334,11 @@ TEST_F(ProgramTest, HelpAndVersion) {
   const ProgramRun version = run_program("--version");
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.output, "pelmora " PELMORA_VERSION "\n");
+  // Help that cannot be written is a failure.
+  const ProgramRun full = run_script("$P --help > /dev/full");
+  EXPECT_EQ(full.status, 1);
+  EXPECT_EQ(full.output, "pelmora: cannot write the help to standard output: No space left on device\n");
+  EXPECT_EQ(run_script("$P --version >&-").status, 1);
 }
 
 // No display, none that answers (X or Wayland), or one the toolkit cannot
@@ -275,6 +361,12 @@ TEST_F(ProgramTest, WindowWithoutADisplaySaysSoInOneLine) {
     EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
     EXPECT_NE(output.find("--snapshot"), std::string::npos);
   }
+  // The display's name quoted like every other argument.
+  const ProgramRun named =
+      run_script("env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY $P -display $'\"'\"':97\\e[31mRED\\nsecond'\"'\"'");
+  EXPECT_EQ(named.status, 1);
+  EXPECT_NE(named.output.find("answers on ':97\\x1b[31mRED\\nsecond'"), std::string::npos) << named.output;
+  EXPECT_EQ(std::count(named.output.begin(), named.output.end(), '\n'), 1) << named.output;
 }
 
 TEST_F(ProgramTest, ToolkitOptionsAreTakenHeadlessAndInTheWindow) {
@@ -302,6 +394,13 @@ TEST_F(ProgramTest, WindowEndsCleanlyOnSignalsAndReportsItsStats) {
     EXPECT_NE(last.find(" timer ticks and "), std::string::npos) << all;
     EXPECT_NE(last.find("first chart shown"), std::string::npos) << last;
   }
+  // SIGPIPE is no end; a --stats line that cannot be written is a failure.
+  const pid_t pid = start_program({"--stats"}, {"QT_QPA_PLATFORM=offscreen"}, "");
+  ASSERT_GT(pid, 0);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return catches(pid, SIGTERM); }, 20'000));
+  kill(pid, SIGPIPE);
+  kill(pid, SIGTERM);
+  EXPECT_EQ(wait_for(pid), 1);
 }
 
 // Settings that cannot be read or written never stop the window: it runs,

@@ -6,12 +6,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include "window/help_window.h"
+#include "window/picture_file.h"
 
 namespace pelmora {
 
@@ -44,7 +43,7 @@ QAction* ChartActions::add(const QString& text, const QKeySequence& key, std::fu
   auto* action = new QAction(text, this);
   if (!key.isEmpty()) action->setShortcut(key);
   action->setShortcutContext(Qt::WindowShortcut);
-  connect(action, &QAction::triggered, this, [run = std::move(run)] { run(); });
+  connect(action, &QAction::triggered, this, [this, run = std::move(run)] { commands_.guard(run); });
   window_->addAction(action);
   return action;
 }
@@ -86,25 +85,14 @@ void ChartActions::save() {
                                    folder + '/' + picture_file_name(commands_.moment()),
                                    QCoreApplication::translate("ChartActions", "PNG pictures (*.png)"));
   if (name.isEmpty()) return;
-  // Written beside the file and put in its place only when complete.
-  QSaveFile file(name);
-  QString problem;
-  if (!file.open(QIODevice::WriteOnly)) {
-    problem = file.errorString();
-  } else {
-    QImageWriter writer(&file, "png");
-    if (!writer.write(commands_.picture())) {
-      problem = writer.errorString();
-      file.cancelWriting();
-    } else if (!file.commit()) {
-      problem = file.errorString();
-    }
+  if (const auto problem = save_picture_as(commands_.picture(), name)) {
+    QMessageBox::warning(window_, QCoreApplication::translate("ChartActions", "Save picture"),
+                         QCoreApplication::translate(
+                             "ChartActions", "The picture was not saved: %1.\n\nAny file of that name is as it was.")
+                             .arg(*problem));
+  } else if (commands_.picture_saved_in) {
+    commands_.picture_saved_in(QFileInfo(name).absolutePath());
   }
-  if (problem.isEmpty() && commands_.picture_saved_in) commands_.picture_saved_in(QFileInfo(name).absolutePath());
-  if (!problem.isEmpty())
-    QMessageBox::warning(
-        window_, QCoreApplication::translate("ChartActions", "Save picture"),
-        QCoreApplication::translate("ChartActions", "The picture could not be saved as %1: %2").arg(name, problem));
 }
 
 void ChartActions::show_help() {

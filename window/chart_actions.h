@@ -27,6 +27,8 @@ struct ChartCommands {
   std::function<void(const QString&)> picture_saved_in;
   // Optional: a sentence the About box adds (the clock's moment).
   std::function<QString()> about_note;
+  // Runs a command at the window's handler boundary.
+  std::function<void(const std::function<void()>&)> guard;
 };
 
 // The name Save picture proposes: the chart's moment, to the minute

@@ -11,9 +11,17 @@
 #include <cstring>
 #include <vector>
 
+#include "command_line/values.h"
+#include "replay/toolkit_failure.h"
+
 namespace pelmora {
 
 namespace {
+
+std::string no_window_line(const std::string& reason) {
+  return "cannot open the window: " + reason +
+         ". For the chart as a picture without a display, use --snapshot FILE.png (see --help).";
+}
 
 std::string environment(const char* name) {
   const char* value = std::getenv(name);
@@ -56,12 +64,9 @@ QtMessageHandler usual_handler = nullptr;
 std::vector<QString>* held_messages = nullptr;
 
 void while_starting(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (type == QtFatalMsg) {
-    // The toolkit found no display it could open; it would abort now.
-    say_no_window("the toolkit could open no display (its platform plugin failed)");
-    std::fflush(stderr);
-    _exit(kExitFailed);
-  }
+  // The toolkit found no display it could open; it would abort now.
+  if (type == QtFatalMsg)
+    end_on_toolkit_failure(no_window_line("the toolkit could open no display (its platform plugin failed)"));
   if (held_messages != nullptr) held_messages->push_back(qFormatLogMessage(type, context, message));
 }
 
@@ -70,7 +75,7 @@ void while_starting(QtMsgType type, const QMessageLogContext& context, const QSt
 // program's own line.
 void once_started(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   if (message.startsWith(QStringLiteral("The X11 connection broke"))) {
-    std::fprintf(stderr, "pelmora: the display went away (%s)\n", qPrintable(message));
+    std::fprintf(stderr, "pelmora: the display went away (%s)\n", first_line(message).c_str());
     return;
   }
   if (usual_handler != nullptr) return usual_handler(type, context, message);
@@ -79,12 +84,7 @@ void once_started(QtMsgType type, const QMessageLogContext& context, const QStri
 
 }  // namespace
 
-void say_no_window(const std::string& reason) {
-  std::fprintf(stderr,
-               "pelmora: cannot open the window: %s. For the chart as a picture without a display, use "
-               "--snapshot FILE.png (see --help).\n",
-               reason.c_str());
-}
+void say_no_window(const std::string& reason) { std::fprintf(stderr, "pelmora: %s\n", no_window_line(reason).c_str()); }
 
 std::optional<std::string> display_problem(const Options& options) {
   if (!environment("QT_QPA_PLATFORM").empty() || options.toolkit_platform) return std::nullopt;
@@ -94,7 +94,7 @@ std::optional<std::string> display_problem(const Options& options) {
   if (wayland.empty() && x.empty()) return "there is no display (neither DISPLAY nor WAYLAND_DISPLAY is set)";
   if (!wayland.empty() && wayland_answers(wayland)) return std::nullopt;
   if (!x.empty() && x_server_answers(x)) return std::nullopt;
-  return "no display server answers on " + (x.empty() ? wayland : x);
+  return "no display server answers on " + quoted_argument(x.empty() ? wayland : x);
 }
 
 void start_toolkit_quietly() {

@@ -32,6 +32,10 @@ namespace {
 // the window is shown.
 constexpr QMargins kLikelyFrame(8, 40, 8, 8);
 
+// The message box style the program asks its question with: 32, the
+// question icon, plus 3, the buttons Yes, No and Cancel (Yes the default).
+constexpr int kQuestionYesNoCancel = 35;
+
 // The room a caption keeps on each side, in design pixels, so that it never
 // touches the button's edges.
 constexpr double kCaptionMarginPixels = 2;
@@ -104,7 +108,8 @@ Form1Window::Form1Window(Clock& clock)
                                      .quit = [this] { close(); },
                                      .picture_folder = {},
                                      .picture_saved_in = {},
-                                     .about_note = {}});
+                                     .about_note = {},
+                                     .guard = [this](const std::function<void()>& run) { guarded(run); }});
   picture1_->name_at = [this](QPointF point) {
     auto name = name_at(form_.state(), point.x(), point.y());
     // The clock's time and date read-outs follow the clock, which is not
@@ -130,7 +135,7 @@ Form1Window::Form1Window(Clock& clock)
   });
 
   // A screen reader hears of the chart's words at most once a second.
-  QObject::connect(&reading_timer_, &QTimer::timeout, this, [this] { update_reading(); });
+  QObject::connect(&reading_timer_, &QTimer::timeout, this, [this] { guarded([this] { update_reading(); }); });
   reading_timer_.start(1000);
 }
 
@@ -269,7 +274,7 @@ void Form1Window::keyPressEvent(QKeyEvent* event) {
 
 void Form1Window::load() {
   dispatch([this] { form_.Form_Load(); });
-  update_reading();
+  guarded([this] { update_reading(); });
 }
 
 void Form1Window::press_clock_mode() { clock_mode_->click(); }
@@ -316,11 +321,15 @@ void Form1Window::timer_tick() {
 
 void Form1Window::dispatch(const std::function<void()>& handler) {
   if (ended_) return;
-  const HandlerEnd end = run_handler(handler);
+  guarded(handler);
+  if (ended_) return;
+  guarded([this] { picture1_->show_changes(); });
+}
+
+void Form1Window::guarded(const std::function<void()>& work) {
+  const HandlerEnd end = run_handler(work);
   if (end.kind == HandlerEnd::Kind::program_ended) finish(0);
   if (end.kind == HandlerEnd::Kind::runtime_error) report_and_finish(*end.error);
-  if (ended_) return;
-  picture1_->show_changes();
 }
 
 void Form1Window::report_and_finish(const RuntimeError& error) {
@@ -393,68 +402,24 @@ void Form1Window::set_timer_interval(Integer milliseconds) {
 }
 
 Integer Form1Window::message_box(std::string_view prompt, Integer style, std::string_view title) {
-  const int bits = style.value();
-  QMessageBox box(this);
-  box.setWindowTitle(to_qstring(title));
-  box.setText(to_qstring(prompt));
-  switch (bits & 0x70) {
-    case 16:
-      box.setIcon(QMessageBox::Critical);
-      break;
-    case 32:
-      box.setIcon(QMessageBox::Question);
-      break;
-    case 48:
-      box.setIcon(QMessageBox::Warning);
-      break;
-    case 64:
-      box.setIcon(QMessageBox::Information);
-      break;
-    default:
-      break;
-  }
-  // The buttons of each style, with the answer each gives.
-  struct Choice {
-    QMessageBox::StandardButton button;
-    int answer;
-  };
-  std::vector<Choice> choices;
-  switch (bits & 7) {
-    case 1:
-      choices = {{QMessageBox::Ok, 1}, {QMessageBox::Cancel, 2}};
-      break;
-    case 2:
-      choices = {{QMessageBox::Abort, 3}, {QMessageBox::Retry, 4}, {QMessageBox::Ignore, 5}};
-      break;
-    case 3:
-      choices = {{QMessageBox::Yes, 6}, {QMessageBox::No, 7}, {QMessageBox::Cancel, 2}};
-      break;
-    case 4:
-      choices = {{QMessageBox::Yes, 6}, {QMessageBox::No, 7}};
-      break;
-    case 5:
-      choices = {{QMessageBox::Retry, 4}, {QMessageBox::Cancel, 2}};
-      break;
-    default:
-      choices = {{QMessageBox::Ok, 1}};
-      break;
-  }
-  for (const Choice& choice : choices) box.addButton(choice.button);
-  const std::size_t default_index =
-      std::min<std::size_t>(static_cast<std::size_t>((bits >> 8) & 3), choices.size() - 1);
-  box.setDefaultButton(choices[default_index].button);
-  // Escape and closing the box give Cancel where there is one.
-  const auto has_cancel =
-      std::find_if(choices.begin(), choices.end(), [](const Choice& c) { return c.answer == kAnswerCancel; });
-  box.setEscapeButton(has_cancel != choices.end() ? has_cancel->button : choices.back().button);
-
+  // The one style the program asks with; any other is a call it does not make.
+  if (style != kQuestionYesNoCancel) raise_invalid_argument();
+  QMessageBox box(QMessageBox::Question, to_qstring(title), to_qstring(prompt),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+  box.setDefaultButton(QMessageBox::Yes);
+  // Escape and closing the box give Cancel.
+  box.setEscapeButton(QMessageBox::Cancel);
   picture1_->show_changes();
   box.exec();
   if (ended_) throw ProgramEnded{};
-  const auto pressed = box.standardButton(box.clickedButton());
-  for (const Choice& choice : choices)
-    if (choice.button == pressed) return choice.answer;
-  return has_cancel != choices.end() ? kAnswerCancel : choices.back().answer;
+  switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Yes:
+      return kAnswerYes;
+    case QMessageBox::No:
+      return kAnswerNo;
+    default:
+      return kAnswerCancel;
+  }
 }
 
 void Form1Window::end_program() { throw ProgramEnded{}; }

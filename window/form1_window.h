@@ -100,6 +100,10 @@ class Form1Window : public QWidget, private WindowShell {
   // Runs one event handler: a run-time error or the end of the program
   // stops here, at the handler boundary, never inside the toolkit.
   void dispatch(const std::function<void()>& handler);
+  // Work of the window's own around the handlers (showing what changed,
+  // the screen reader's words, the menu's commands): stopped at the same
+  // boundary, so that nothing escapes into the event loop.
+  void guarded(const std::function<void()>& work);
   // The program's end: `stop` ends every handler, `finish` also ends the
   // application's loop (with the status of the first end).
   void stop(int status);

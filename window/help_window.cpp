@@ -59,7 +59,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), text_(new QTextBrowse
   // the window is.
   chart_ = labelled_chart(std::clamp(kPictureMostWidth * devicePixelRatioF() / kPictureWidth, kMinScale, kMaxScale));
   QFile page(help_page(ui_language()));
-  if (page.open(QIODevice::ReadOnly)) text_->setHtml(QString::fromUtf8(page.readAll()));
+  if (page.open(QIODevice::ReadOnly)) {
+    text_->setHtml(QString::fromUtf8(page.readAll()));
+  } else {  // only a broken build lacks its resource
+    text_->setPlainText(
+        QCoreApplication::translate("HelpWindow", "The help page could not be read: %1").arg(page.errorString()));
+  }
   text_->viewport()->installEventFilter(this);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

@@ -1,7 +1,11 @@
 // Pelmora: with no options the window on the computer's clock; with the
 // options of a headless run, a replay that writes a trace and a picture.
 #include <QApplication>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <exception>
+#include <new>
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
@@ -12,6 +16,7 @@
 #include "clocks/chosen_clock.h"
 #include "command_line/options.h"
 #include "replay/headless_run.h"
+#include "replay/output_file.h"
 #include "window/colour_controls.h"
 #include "window/desktop_identity.h"
 #include "window/display_check.h"
@@ -42,15 +47,32 @@ struct ToolkitArguments {
   int count = 0;
 };
 
-void print_stats(const pelmora::Form1Window& window, double seconds) {
+// The --stats line; false when it could not be written.
+bool print_stats(const pelmora::Form1Window& window, double seconds) {
   const auto rate = [seconds](long count) { return seconds > 0 ? count / seconds : 0.0; };
   const double first_shown =
       window.first_chart_shown() > 0 ? window.first_chart_shown() - pelmora::process_start_since_boot() : 0;
-  std::fprintf(stderr,
-               "pelmora: %ld timer ticks and %ld redraw passes in %.1f s (%.1f ticks, %.1f passes per second); "
-               "first chart shown %.0f ms after start\n",
-               window.ticks_handled(), window.redraw_passes(), seconds, rate(window.ticks_handled()),
-               rate(window.redraw_passes()), first_shown * 1000);
+  const int written =
+      std::fprintf(stderr,
+                   "pelmora: %ld timer ticks and %ld redraw passes in %.1f s (%.1f ticks, %.1f passes per second); "
+                   "first chart shown %.0f ms after start\n",
+                   window.ticks_handled(), window.redraw_passes(), seconds, rate(window.ticks_handled()),
+                   rate(window.redraw_passes()), first_shown * 1000);
+  return written > 0 && std::fflush(stderr) == 0;
+}
+
+// Writes the help or the version to standard output: the exit status.
+int print_text(const std::string& text, const char* what) {
+  int error = 0;
+  if (pelmora::standard_descriptor_was_closed(1)) {
+    error = EBADF;
+  } else if (std::fputs(text.c_str(), stdout) < 0 || std::fflush(stdout) != 0) {
+    error = errno != 0 ? errno : EIO;
+  }
+  if (error == 0) return 0;
+  std::fprintf(stderr, "pelmora: cannot write the %s to standard output: %s\n", what,
+               pelmora::system_reason(error).c_str());
+  return pelmora::kExitFailed;
 }
 
 // Qt's painter sizes the span table of a paint's clip by the region's
@@ -64,35 +86,18 @@ void give_back_large_blocks() {
 #endif
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+// The window's run, from the toolkit's start to the window's end: the exit
+// status.
+int run_window(const pelmora::Options& options, char* program) {
   using namespace pelmora;
-  give_back_large_blocks();
-  const std::vector<std::string> arguments(argv + 1, argv + argc);
-  auto parsed = parse_options(arguments);
-  if (const auto* message = std::get_if<std::string>(&parsed)) {
-    std::fprintf(stderr, "pelmora: %s\n", message->c_str());
-    return kExitBadInput;
-  }
-  const Options& options = std::get<Options>(parsed);
-
-  if (options.help) {
-    std::fputs(usage_text().c_str(), stdout);
-    return 0;
-  }
-  if (options.version) {
-    std::printf("pelmora %s\n", kVersion);
-    return 0;
-  }
-  if (options.headless()) return run_headless(options, argv[0]);
-
   if (const auto problem = display_problem(options)) {
     say_no_window(*problem);
     return kExitFailed;
   }
-
-  ToolkitArguments toolkit(argv[0], options.toolkit_arguments);
+  // A closed pipe on standard error (the --stats line) shows as a failed
+  // write, not as the end of the program.
+  std::signal(SIGPIPE, SIG_IGN);
+  ToolkitArguments toolkit(program, options.toolkit_arguments);
   start_toolkit_quietly();
   QApplication application(toolkit.count, toolkit.pointers.data());
   toolkit_started();
@@ -148,6 +153,46 @@ int main(int argc, char** argv) {
     status = window.run();
     keeper.keep();
   }
-  if (options.stats) print_stats(window, seconds_since_boot() - started);
+  if (options.stats && !print_stats(window, seconds_since_boot() - started)) {
+    const int error = errno != 0 ? errno : EIO;
+    std::clearerr(stderr);
+    std::fprintf(stderr, "pelmora: cannot write the figures of --stats: %s\n", system_reason(error).c_str());
+    return status != 0 ? status : kExitFailed;
+  }
   return status;
+}
+
+int run(int argc, char** argv) {
+  using namespace pelmora;
+  give_back_large_blocks();
+  // No file the program opens may take the place of a closed standard
+  // descriptor (a picture written into what a script reads as its output).
+  open_closed_standard_descriptors();
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  auto parsed = parse_options(arguments);
+  if (const auto* message = std::get_if<std::string>(&parsed)) {
+    std::fprintf(stderr, "pelmora: %s\n", message->c_str());
+    return kExitBadInput;
+  }
+  const Options& options = std::get<Options>(parsed);
+  if (options.help) return print_text(usage_text(), "help");
+  if (options.version) return print_text(std::string("pelmora ") + kVersion + "\n", "version");
+  if (options.headless()) return run_headless(options, argv[0]);
+  return run_window(options, argv[0]);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Whatever escapes the handlers' boundary ends the program with one line.
+  try {
+    return run(argc, argv);
+  } catch (const std::bad_alloc&) {
+    std::fputs("pelmora: out of memory\n", stderr);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "pelmora: internal error: %s\n", error.what());
+  } catch (...) {
+    std::fputs("pelmora: internal error\n", stderr);
+  }
+  return pelmora::kExitFailed;
 }
