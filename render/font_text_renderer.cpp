@@ -36,7 +36,9 @@ QFont picture_font(double scale) {
     font.setPointSizeF(13 * scale * kPointsPerPixel);
   }
   font.setWeight(QFont::Normal);
-  font.setStyleStrategy(QFont::NoAntialias);
+  // Grey levels only: the canvas blends them between two colours, and
+  // coloured fringes would not survive that.
+  font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
   font.setHintingPreference(QFont::PreferFullHinting);
   return font;
 }
@@ -80,7 +82,8 @@ TextInk FontTextRenderer::render(std::string_view text, double scale) {
   ink.ink.resize(static_cast<std::size_t>(ink.width) * ink.height);
   for (int y = 0; y < ink.height; ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    for (int x = 0; x < ink.width; ++x) ink.ink[static_cast<std::size_t>(y) * ink.width + x] = qAlpha(line[x]) != 0;
+    for (int x = 0; x < ink.width; ++x)
+      ink.ink[static_cast<std::size_t>(y) * ink.width + x] = static_cast<std::uint8_t>(qAlpha(line[x]));
   }
   return ink;
 }

@@ -10,7 +10,8 @@
 namespace pelmora {
 
 // The picture's font: the shipped sans-serif at 13 pixels times the scale,
-// drawn without antialiasing so that every machine shows the same pixels.
+// smoothed in grey levels (the canvas quantises them, so that the shipped
+// font gives the same pixels everywhere).
 QFont picture_font(double scale = 1.0);
 
 class FontTextRenderer : public TextRenderer {

@@ -37,6 +37,26 @@ void for_each_line_pixel(int ax, int ay, int bx, int by, const Visit& visit) {
   }
 }
 
+// A colour a fraction level / (kInkLevels - 1) of the way from back to
+// fore, channel by channel, rounded.
+Colour blend(Colour fore, Colour back, int level) {
+  constexpr int kTop = RasterCanvas::kInkLevels - 1;
+  Colour mixed = 0;
+  for (int shift = 0; shift <= 16; shift += 8) {
+    const int f = static_cast<int>((fore >> shift) & 0xffu), b = static_cast<int>((back >> shift) & 0xffu);
+    mixed |= static_cast<Colour>((b * (kTop - level) + f * level + kTop / 2) / kTop) << shift;
+  }
+  return mixed;
+}
+
+// The shade of a glyph's coverage (0 to 255), rounded.
+std::uint8_t ink_level(std::uint8_t coverage) {
+  return static_cast<std::uint8_t>((coverage * (RasterCanvas::kInkLevels - 1) + 127) / 255);
+}
+
+// Below 1 the picture is drawn at 1.
+double drawing_factor(double factor) { return PixelScale(factor).factor() < 1.0 ? 1.0 : factor; }
+
 }  // namespace
 
 int radius_of(double radius) { return std::min(pixel_of(std::abs(radius)), 4096); }
@@ -48,16 +68,40 @@ std::size_t RasterCanvas::RingKeyHash::operator()(const RingKey& key) const {
 
 RasterCanvas::RasterCanvas(TextRenderer* text_renderer, double scale, Colour background)
     : text_renderer_(text_renderer),
-      scale_(scale),
+      factor_(scale),
+      scale_(drawing_factor(scale)),
       width_(scale_.edge(kPictureWidth)),
       height_(scale_.edge(kPictureHeight)),
+      shown_width_(PixelScale(scale).edge(kPictureWidth)),
+      shown_height_(PixelScale(scale).edge(kPictureHeight)),
+      shown_scale_(scale),
       tiles_across_((width_ + kTileWidth - 1) / kTileWidth),
       tiles_down_((height_ + kTileHeight - 1) / kTileHeight),
       pixels_(static_cast<std::size_t>(width_) * height_, colours_.index_of(background)),
       changed_tiles_(static_cast<std::size_t>(tiles_across_) * tiles_down_, 0),
       tile_change_counts_(changed_tiles_.size(), 0),
       drawn_tiles_(changed_tiles_.size(), 0),
-      fill_value_(colours_.index_of(background)) {}
+      fill_value_(colours_.index_of(background)) {
+  if (factor_ < 1.0) {
+    column_taps_ = area_taps(width_, shown_width_, factor_);
+    row_taps_ = area_taps(height_, shown_height_, factor_);
+    const auto shown = static_cast<std::size_t>(shown_width_) * shown_height_;
+    shown_texts_.assign(shown, 0);
+    text_shown_.assign(shown, 0);
+  }
+}
+
+Colour RasterCanvas::pixel(int x, int y) const {
+  if (column_taps_.empty()) return colours_.colour(pixels_[index(x, y)]);
+  return shown_pixel(x, y) & 0xffffffu;
+}
+
+std::uint32_t RasterCanvas::shown_pixel(int x, int y) const {
+  const auto i = static_cast<std::size_t>(y) * shown_width_ + x;
+  if (text_shown_[i] != 0) return colours_.opaque_colours()[shown_texts_[i]];
+  return area_pixel(pixels_.data(), static_cast<std::size_t>(width_), colours_.opaque_colours().data(),
+                    column_taps_[static_cast<std::size_t>(x)], row_taps_[static_cast<std::size_t>(y)]);
+}
 
 void RasterCanvas::show_colours_as(ColourScheme scheme) {
   colours_.show_as(scheme);
@@ -149,11 +193,16 @@ void RasterCanvas::fill(Colour colour) {
     // last fill are free again; the indices change, so all of it is shown
     // afresh. (Never for the chart, which paints the palette only.)
     fill_value_ = colours_.keep_only(colour);
+    for (Shades& known : shades_) known.known = false;
     std::fill_n(pixels_.data(), pixels_.size(), fill_value_);
     mark_changed(0, 0, width_ - 1, height_ - 1);
   } else {
     fill_value_ = colours_.index_of(colour);
     rectangle(0, 0, width_ - 1, height_ - 1, fill_value_);
+  }
+  if (std::find(text_shown_.begin(), text_shown_.end(), 1) != text_shown_.end()) {
+    std::fill(text_shown_.begin(), text_shown_.end(), 0);
+    mark_changed(0, 0, width_ - 1, height_ - 1);
   }
   std::fill(drawn_tiles_.begin(), drawn_tiles_.end(), 0);
 }
@@ -182,6 +231,13 @@ void RasterCanvas::line_at(int ax, int ay, int bx, int by, Colour colour) {
       return;
   }
   if (!scale_.is_one()) return scaled_line(ax, ay, bx, by, value);
+  if (!text_shown_.empty()) {
+    if (ax == bx || ay == by) {
+      uncover(std::min(ax, bx), std::min(ay, by), std::max(ax, bx), std::max(ay, by));
+    } else {
+      for_each_line_pixel(ax, ay, bx, by, [this](int x, int y) { uncover(x, y, x, y); });
+    }
+  }
   // Both end points are drawn.
   if (ay == by) return horizontal(std::min(ax, bx), std::max(ax, bx), ay, value);
   if (ax == bx) return vertical(ax, std::min(ay, by), std::max(ay, by), value);
@@ -226,7 +282,10 @@ void RasterCanvas::circle_at(int cx, int cy, int r, Colour colour) {
       return;
   }
   if (!scale_.is_one()) return scaled_circle(cx, cy, r, value);
-  for (const auto& [dx, dy] : circle_outline(r)) plot(cx + dx, cy + dy, value);
+  for (const auto& [dx, dy] : circle_outline(r)) {
+    if (!text_shown_.empty()) uncover(cx + dx, cy + dy, cx + dx, cy + dy);
+    plot(cx + dx, cy + dy, value);
+  }
 }
 
 void RasterCanvas::scaled_line(int ax, int ay, int bx, int by, std::uint8_t value) {
@@ -266,29 +325,31 @@ void RasterCanvas::scaled_circle(int cx, int cy, int radius, std::uint8_t value)
     horizontal(place.origin_x + span.x1, place.origin_x + span.x2, place.origin_y + span.dy, value);
 }
 
-const RasterCanvas::PrintedBlock& RasterCanvas::printed_block(std::string_view text) {
-  if (printed_blocks_.size() >= kPrintedBlockLimit) printed_blocks_.clear();
-  if (const auto found = printed_blocks_.find(text); found != printed_blocks_.end()) return found->second;
+const RasterCanvas::PrintedBlock& RasterCanvas::printed_block(std::string_view text, const PixelScale& scale,
+                                                              PrintedBlocks& blocks) {
+  if (blocks.size() >= kPrintedBlockLimit) blocks.clear();
+  if (const auto found = blocks.find(text); found != blocks.end()) return found->second;
 
-  const double s = scale_.factor();
+  const double s = scale.factor();
   const std::optional<TextInk> rendered =
       text_renderer_ != nullptr ? std::optional(text_renderer_->render(text, s)) : std::nullopt;
   const TextInk* ink = rendered ? &*rendered : nullptr;
   PrintedBlock block;
   block.cells_width = std::max(static_cast<int>(text.size()) * kCellWidth, ink != nullptr ? ink->cells_width : 0);
-  block.width = scale_.is_one() ? block.cells_width : static_cast<int>(std::floor(block.cells_width * s)) + 1;
-  block.height = scale_.is_one() ? kCellHeight : static_cast<int>(std::floor(kCellHeight * s)) + 1;
+  block.width = scale.is_one() ? block.cells_width : static_cast<int>(std::floor(block.cells_width * s)) + 1;
+  block.height = scale.is_one() ? kCellHeight : static_cast<int>(std::floor(kCellHeight * s)) + 1;
   block.ink.assign(static_cast<std::size_t>(block.width) * block.height, 0);
   for (int row = 0; ink != nullptr && row < std::min(ink->height, block.height); ++row)
     for (int column = 0; column < ink->width; ++column) {
-      if (ink->ink[static_cast<std::size_t>(row) * ink->width + column] == 0) continue;
+      const std::uint8_t level = ink_level(ink->ink[static_cast<std::size_t>(row) * ink->width + column]);
+      if (level == 0) continue;
       if (column < block.width) {
-        block.ink[static_cast<std::size_t>(row) * block.width + column] = 1;
-      } else if (scale_.is_one()) {
-        block.overhang.emplace_back(column, row);
+        block.ink[static_cast<std::size_t>(row) * block.width + column] = level;
+      } else if (scale.is_one()) {
+        block.overhang.push_back({column, row, level});
       }
     }
-  return printed_blocks_.emplace(std::string(text), std::move(block)).first->second;
+  return blocks.emplace(std::string(text), std::move(block)).first->second;
 }
 
 void RasterCanvas::text(double x, double y, std::string_view text, Colour fore, Colour back) {
@@ -313,15 +374,12 @@ void RasterCanvas::text_at(int left, int top, std::string_view text, Colour fore
       memo.tile_changes == tile_changes(x1, y1, memo.right, y2))
     return;
 
-  const PrintedBlock& block = printed_block(text);
+  const PrintedBlock& block = printed_block(text, scale_, printed_blocks_);
   const int columns = scale_.edge(left + block.cells_width) - device_left;
   const int rows = device_bottom - device_top;
-  const std::uint8_t ink_value = colours_.index_of(fore), cell_value = colours_.index_of(back);
-  // Ink bytes are 0 or 1: the pixel is picked by a mask, which vectorises.
-  const std::uint8_t ink_bits = ink_value ^ cell_value;
-  const auto pixel_of_ink = [&](std::uint8_t ink) {
-    return static_cast<std::uint8_t>(cell_value ^ (ink_bits & (0u - ink)));
-  };
+  // All the shades are in the table before a pixel changes.
+  const std::array<std::uint8_t, kInkLevels>& shade = shades(fore, back).values;
+  const auto pixel_of_ink = [&shade](std::uint8_t level) { return shade[level]; };
   // Copy the block row by row, only where it differs from the picture.
   const int first = x1, last = std::min(device_left + columns, width_) - 1;
   for (int row = 0; row < rows && first <= last; ++row) {
@@ -336,11 +394,12 @@ void RasterCanvas::text_at(int left, int top, std::string_view text, Colour fore
     for (int i = 0; i < count; ++i) target[i] = pixel_of_ink(source[i]);
     mark_changed(first, py, last, py);
   }
-  for (const auto& [column, row] : block.overhang) plot(left + column, top + row, ink_value);
+  for (const auto& [column, row, level] : block.overhang) plot(left + column, top + row, shade[level]);
+  if (!text_shown_.empty()) print_shown(left, top, text, shade);
 
   // The memo covers the cells and any ink beyond them.
   int right = device_left + columns - 1;
-  for (const auto& [column, row] : block.overhang) right = std::max(right, left + column);
+  for (const auto& [column, row, level] : block.overhang) right = std::max(right, left + column);
   memo.place = place;
   memo.right = std::min(right, width_ - 1);
   memo.fore = fore;
@@ -356,18 +415,78 @@ RasterCanvas::TextReach RasterCanvas::text_reach(std::string_view text) {
     const int cells = std::max(least, text_renderer_ != nullptr ? text_renderer_->cells_width(text) : 0);
     return {cells, cells};
   }
-  const PrintedBlock& block = printed_block(text);
+  const PrintedBlock& block = printed_block(text, scale_, printed_blocks_);
   TextReach reach{block.width, block.width};
-  for (const auto& [column, row] : block.overhang) reach.ink = std::max(reach.ink, column + 1);
+  for (const auto& [column, row, level] : block.overhang) reach.ink = std::max(reach.ink, column + 1);
   return reach;
 }
 
+void RasterCanvas::print_shown(int left, int top, std::string_view text,
+                               const std::array<std::uint8_t, kInkLevels>& shade) {
+  const PrintedBlock& block = printed_block(text, shown_scale_, shown_blocks_);
+  const int x0 = shown_scale_.edge(left), y0 = shown_scale_.edge(top);
+  const int x1 = std::min(shown_scale_.edge(left + block.cells_width), shown_width_);
+  const int y1 = std::min(shown_scale_.edge(top + kCellHeight), shown_height_);
+  for (int y = std::max(y0, 0); y < y1; ++y)
+    for (int x = std::max(x0, 0); x < x1; ++x) {
+      const auto i = static_cast<std::size_t>(y) * shown_width_ + x;
+      shown_texts_[i] = shade[block.ink[static_cast<std::size_t>(y - y0) * block.width + (x - x0)]];
+      text_shown_[i] = 1;
+    }
+}
+
+void RasterCanvas::uncover(int x1, int y1, int x2, int y2) {
+  x1 = std::max(x1, 0), y1 = std::max(y1, 0);
+  x2 = std::min(x2, width_ - 1), y2 = std::min(y2, height_ - 1);
+  if (x1 > x2 || y1 > y2) return;
+  const PixelRect area = shown_area(x1, y1, x2 + 1, y2 + 1);
+  bool any = false;
+  for (int y = area.y; y < area.y + area.height; ++y) {
+    std::uint8_t* row = &text_shown_[static_cast<std::size_t>(y) * shown_width_];
+    for (int x = area.x; x < area.x + area.width; ++x) {
+      any = any || row[x] != 0;
+      row[x] = 0;
+    }
+  }
+  // The text there shows otherwise now, and is printed again in full.
+  if (any) mark_changed(x1, y1, x2, y2);
+}
+
+const RasterCanvas::Shades& RasterCanvas::shades(Colour fore, Colour back) {
+  fore &= 0xffffffu, back &= 0xffffffu;
+  Shades& known = shades_[((fore * 0x9e3779b1u) ^ back) * 0x85ebca6bu >> 28];
+  if (known.known && known.fore == fore && known.back == back) return known;
+  Shades fresh{fore, back, true, {}};
+  for (int level = 0; level < kInkLevels; ++level)
+    fresh.values[static_cast<std::size_t>(level)] = colours_.index_of(blend(fore, back, level));
+  known = fresh;
+  return known;
+}
+
 void RasterCanvas::copy_rgb32(const PixelRect& area, std::uint32_t* target, std::size_t stride) const {
+  if (!column_taps_.empty()) {
+    for (int y = 0; y < area.height; ++y, target += stride)
+      for (int x = 0; x < area.width; ++x) target[x] = shown_pixel(area.x + x, area.y + y);
+    return;
+  }
   const auto& colours = colours_.opaque_colours();
   for (int y = 0; y < area.height; ++y, target += stride) {
     const std::uint8_t* source = pixels_.data() + index(area.x, area.y + y);
     for (int x = 0; x < area.width; ++x) target[x] = colours[source[x]];
   }
+}
+
+PixelRect RasterCanvas::shown_area(int left, int top, int right, int bottom) const {
+  if (column_taps_.empty()) return {left, top, right - left, bottom - top};
+  // The shown pixels whose footprints reach into the drawn area.
+  const auto first = [this](int drawn, int shown) {
+    return std::clamp(static_cast<int>(std::floor(drawn * factor_ - kEdgeSlack)), 0, shown);
+  };
+  const auto end = [this](int drawn, int shown) {
+    return std::clamp(static_cast<int>(std::ceil(drawn * factor_ + kEdgeSlack)), 0, shown);
+  };
+  const int x = first(left, shown_width_), y = first(top, shown_height_);
+  return {x, y, end(right, shown_width_) - x, end(bottom, shown_height_) - y};
 }
 
 std::vector<PixelRect> RasterCanvas::take_changed_areas() {
@@ -384,7 +503,7 @@ std::vector<PixelRect> RasterCanvas::take_changed_areas() {
       const int start = tx;
       while (tx < tiles_across_ && row[tx] != 0) row[tx++] = 0;
       const int x = start * kTileWidth, y = ty * kTileHeight;
-      areas.push_back({x, y, std::min(tx * kTileWidth, width_) - x, std::min(y + kTileHeight, height_) - y});
+      areas.push_back(shown_area(x, y, std::min(tx * kTileWidth, width_), std::min(y + kTileHeight, height_)));
     }
   }
   any_changed_ = false;

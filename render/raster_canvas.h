@@ -2,8 +2,15 @@
 // byte a pixel naming a colour of its table, drawn by a small exact
 // rasteriser (lines, circle outlines) and a text blitter, with a record of
 // the screen areas whose pixels really changed. At scale 1 lines and
-// circles are one pixel wide; at any other scale every figure lands where
-// pixel_scale.h says.
+// circles are one pixel wide; above 1 every figure lands where
+// pixel_scale.h says. Below 1 the picture is drawn at 1 and its figures
+// are shown through an area filter (area_filter.h): a one-pixel figure
+// cannot be drawn thinner than a pixel without losing parts of it. Texts
+// there are set at their own size on the shown pixels of their cells,
+// which read as the text until a figure is drawn across them. Texts are smooth at
+// every scale: their glyphs' coverage, in kInkLevels steps, blends the ink
+// with the cells' own colour, never with what was under them, so that a
+// print's pixels still depend on the print alone.
 #pragma once
 
 #include <array>
@@ -14,6 +21,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "render/area_filter.h"
 #include "render/colour_table.h"
 #include "render/picture.h"
 #include "render/pixel_buffer.h"
@@ -22,8 +30,9 @@
 namespace pelmora {
 
 // A printed text as ink at a scale: `width` by `height` device pixels from
-// the top-left corner of its cells, one byte a pixel (non-zero is ink), and
-// the width of its painted cells in picture pixels.
+// the top-left corner of its cells, one byte a pixel (the glyphs' coverage,
+// 0 none to 255 whole), and the width of its painted cells in picture
+// pixels.
 struct TextInk {
   int width = 0;
   int height = 0;
@@ -66,21 +75,28 @@ class RasterCanvas final : public PixelCanvas {
   void circle_at(int x, int y, int radius, Colour colour);
   void text_at(int x, int y, std::string_view text, Colour fore, Colour back);
 
+  // Shades of a text's ink between its cells' colour and its own.
+  static constexpr int kInkLevels = 16;
+
+  // The scale shown, and the one drawn at (1 below 1).
+  double factor() const { return factor_; }
   const PixelScale& scale() const { return scale_; }
   // In device pixels: the scaled picture size, rounded to the nearest pixel.
-  int width() const { return width_; }
-  int height() const { return height_; }
-  // The pixel at (x, y) as 0xRRGGBB.
-  Colour pixel(int x, int y) const { return colours_.colour(pixels_[index(x, y)]); }
-  // The pixels row by row, width() bytes a row: each the index of its
-  // colour in colours().
+  int width() const { return shown_width_; }
+  int height() const { return shown_height_; }
+  // The pixel shown at (x, y) as 0xRRGGBB.
+  Colour pixel(int x, int y) const;
+  // The pixels as drawn, row by row, drawn_width() bytes a row: each the
+  // index of its colour in colours(). The same as shown from scale 1 up.
+  int drawn_width() const { return width_; }
+  int drawn_height() const { return height_; }
   const std::uint8_t* indices() const { return pixels_.data(); }
   const ColourTable& colours() const { return colours_; }
   // Shows the picture in another colour scheme: the pixels stay, all of
   // them count as changed.
   void show_colours_as(ColourScheme scheme);
-  // An area (within the picture) as 0xffRRGGBB values, an RGB32 image's
-  // pixels, `stride` values a row from `target`.
+  // An area (within the picture shown) as 0xffRRGGBB values, an RGB32
+  // image's pixels, `stride` values a row from `target`.
   void copy_rgb32(const PixelRect& area, std::uint32_t* target, std::size_t stride) const;
 
   // How far a print of the text reaches to the right of its place, in
@@ -100,10 +116,10 @@ class RasterCanvas final : public PixelCanvas {
   static constexpr int kTileHeight = 16;
 
   // A printed text ready to copy: its cells row by row, a byte a pixel
-  // (1 is ink, 0 background), and the ink that overhangs the cells
-  // (drawn without background; at scale 1 only, elsewhere the cells clip
-  // the ink). A byte rather than the pixel itself keeps a full turn's texts
-  // in a quarter of the memory. At a scale other than 1 the block is as
+  // (its ink's shade: 0 the cells' colour to kInkLevels - 1 the ink's), and
+  // the ink that overhangs the cells (its shades drawn without the cells;
+  // at scale 1 only, elsewhere the cells clip the ink). A byte rather than
+  // the pixel itself keeps a full turn's texts in a quarter of the memory. At a scale other than 1 the block is as
   // wide and high as the cells can come out, one pixel more than the scaled
   // size; each print copies the part its cells cover.
   struct PrintedBlock {
@@ -111,7 +127,17 @@ class RasterCanvas final : public PixelCanvas {
     int height = 0;
     int cells_width = 0;  // in picture pixels
     std::vector<std::uint8_t> ink;
-    std::vector<std::pair<int, int>> overhang;
+    struct Overhang {
+      int column, row;
+      std::uint8_t level;
+    };
+    std::vector<Overhang> overhang;
+  };
+  // The colours of the ink's shades for one pair of colours.
+  struct Shades {
+    Colour fore = 0, back = 0;
+    bool known = false;
+    std::array<std::uint8_t, kInkLevels> values{};
   };
   // Texts are looked up by view, without building a string each time.
   struct TextHash {
@@ -132,7 +158,19 @@ class RasterCanvas final : public PixelCanvas {
 
   std::size_t index(int x, int y) const { return static_cast<std::size_t>(y) * width_ + x; }
   std::uint64_t tile_changes(int x1, int y1, int x2, int y2) const;
-  const PrintedBlock& printed_block(std::string_view text);
+  using PrintedBlocks = std::unordered_map<std::string, PrintedBlock, TextHash, std::equal_to<>>;
+  const PrintedBlock& printed_block(std::string_view text, const PixelScale& scale, PrintedBlocks& blocks);
+  // Below 1: a text at the shown scale on the shown pixels of its cells,
+  // and a drawn area's shown pixels given back to the figures.
+  void print_shown(int left, int top, std::string_view text, const std::array<std::uint8_t, kInkLevels>& shade);
+  void uncover(int x1, int y1, int x2, int y2);
+  const Shades& shades(Colour fore, Colour back);
+  std::uint32_t shown_pixel(int x, int y) const;
+  // A drawn area, [left, right) by [top, bottom), as the shown pixels it
+  // touches.
+  PixelRect shown_area(int left, int top, int right, int bottom) const;
+  // Rounding room where a drawn edge is mapped to a shown one.
+  static constexpr double kEdgeSlack = 1e-9;
   const std::vector<std::pair<int, int>>& circle_outline(int radius);
   const std::vector<Span>& scaled_ring(int radius, double fraction_x, double fraction_y);
   void scaled_line(int ax, int ay, int bx, int by, std::uint8_t value);
@@ -149,10 +187,22 @@ class RasterCanvas final : public PixelCanvas {
   bool as_filled(int x1, int y1, int x2, int y2) const;
 
   TextRenderer* text_renderer_;
+  double factor_;
   PixelScale scale_;
-  int width_, height_;
+  int width_, height_;  // as drawn
+  int shown_width_, shown_height_;
+  // Below scale 1: the drawn pixels under each shown column and row; the
+  // texts at the shown scale, and which shown pixels show them (1) rather
+  // than the filtered figures (0).
+  PixelScale shown_scale_;
+  std::vector<AreaTaps> column_taps_, row_taps_;
+  PrintedBlocks shown_blocks_;
+  std::vector<std::uint8_t> shown_texts_, text_shown_;
+  // The shades last used, by a hash of their colours; forgotten when the
+  // colour table starts afresh.
+  std::array<Shades, 16> shades_;
   int tiles_across_, tiles_down_;
-  std::unordered_map<std::string, PrintedBlock, TextHash, std::equal_to<>> printed_blocks_;
+  PrintedBlocks printed_blocks_;
   std::unordered_map<int, std::vector<std::pair<int, int>>> circle_outlines_;
   // Scaled rings by radius and the fractions of their centre.
   struct RingKey {

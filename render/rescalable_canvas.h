@@ -22,7 +22,7 @@ class RescalableCanvas : public PixelCanvas {
 
   // Draws the picture afresh at another scale (kMinScale to kMaxScale).
   void rescale(double scale);
-  double scale() const { return raster_->scale().factor(); }
+  double scale() const { return raster_->factor(); }
   // The colour scheme the picture is shown in, kept at a new scale.
   void show_colours_as(ColourScheme scheme) { raster_->show_colours_as(scheme); }
 

@@ -162,6 +162,18 @@ TEST(RescaleTest, ADayAtAnotherScaleLeavesNothingThePictureAtOneDoesNotShow) {
     const ScaledRun scaled(s, "2026-12-07 21:30", day);
     EXPECT_EQ(unexplained_pixels(one.pixels(), scaled.pixels(), scaled.keeper.prints_in_order()), "") << s;
   }
+  // Below 1 the pixels drawn are those at 1, to the byte.
+  for (const double s : {0.6, 0.75}) {
+    const ScaledRun scaled(s, "2026-12-07 21:30", day);
+    const RasterCanvas& drawn = scaled.pixels();
+    ASSERT_EQ(drawn.drawn_width(), one.pixels().width()) << s;
+    bool same = true;
+    for (int y = 0; y < drawn.drawn_height() && same; ++y)
+      for (int x = 0; x < drawn.drawn_width() && same; ++x)
+        same = drawn.colours().colour(drawn.indices()[static_cast<std::size_t>(y) * drawn.drawn_width() + x]) ==
+               one.pixels().pixel(x, y);
+    EXPECT_TRUE(same) << s;
+  }
 }
 
 // The same run drawn at 1, rescaled to 2, drawn on, rescaled to 1 and

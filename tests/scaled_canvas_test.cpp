@@ -1,6 +1,7 @@
 // The picture at other scales, figure by figure: every figure the chart
 // draws is erased exactly by the same figure in the background colour, and
-// keeps its scaled shape.
+// keeps its scaled shape; below 1 the picture at 1 is shown through an area
+// filter.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,7 +13,11 @@
 namespace pelmora {
 namespace {
 
-constexpr double kScales[] = {0.75, 1.5, 2, 2.5, 3};
+// Where lines are as wide under round(s) as under ceil(s), and where not
+// (1.25, 2.2).
+constexpr double kScales[] = {1.25, 1.5, 2, 2.2, 2.5, 3};
+// The window's scales on small and middling screens, and those above.
+constexpr double kErasedScales[] = {0.6, 0.75, 1, 1.25, 1.5, 2, 2.2, 3};
 
 // Moves a figure as the chart does, erasing it at its previous place before
 // drawing it at the next, and erases it at its last place: nothing may be
@@ -44,7 +49,7 @@ void expect_moves_without_trace(RasterCanvas& canvas, const std::string& what, D
   int lit = 0;
   for (int y = top; y <= bottom; ++y)
     for (int x = left; x <= right; ++x) lit += canvas.pixel(x, y) != 0;
-  const double s = canvas.scale().factor();
+  const double s = canvas.factor();
   EXPECT_EQ(lit, 0) << what << " at scale " << s;
   EXPECT_TRUE(drawn) << what << " at scale " << s;
   if (lit != 0) canvas.fill(0);
@@ -52,7 +57,7 @@ void expect_moves_without_trace(RasterCanvas& canvas, const std::string& what, D
 
 TEST(ScaledCanvasTest, EveryFigureOfTheChartIsErasedExactlyAtEveryScale) {
   FontTextRenderer renderer;
-  for (const double s : kScales) {
+  for (const double s : kErasedScales) {
     RasterCanvas canvas(&renderer, s);
     // The baseline, and ticks and markers moving two pixels a step, some
     // beyond the edges.
@@ -138,7 +143,7 @@ TEST(ScaledCanvasTest, TextPaintsItsScaledCellsInTheFontAtTheScaledSize) {
     const PixelScale scale(s);
     RasterCanvas canvas(&renderer, s);
     canvas.text(8 * 19, 16 * 50, " 1234     ", 0xff00ff, 0x000080);
-    // The bounds of what is lit, and of the ink alone.
+    // The bounds of what is lit, and of the ink at its full colour.
     struct Bounds {
       int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;
       void add(int x, int y) {
@@ -148,18 +153,80 @@ TEST(ScaledCanvasTest, TextPaintsItsScaledCellsInTheFontAtTheScaledSize) {
         bottom = std::max(bottom, y);
       }
     } lit, ink;
+    int shaded = 0;
     for (int y = 0; y < canvas.height(); ++y)
       for (int x = 0; x < canvas.width(); ++x) {
-        if (canvas.pixel(x, y) != 0) lit.add(x, y);
-        if (canvas.pixel(x, y) == 0xff00ff) ink.add(x, y);
+        const Colour p = canvas.pixel(x, y);
+        if (p != 0) lit.add(x, y);
+        if (p == 0xff00ff) ink.add(x, y);
+        shaded += p != 0 && p != 0xff00ff && p != 0x000080;
       }
     EXPECT_EQ(lit.left, scale.edge(8 * 19)) << s;
     EXPECT_EQ(lit.right, scale.edge(8 * 19 + cells) - 1) << s;
     EXPECT_EQ(lit.top, scale.edge(16 * 50)) << s;
     EXPECT_EQ(lit.bottom, scale.edge(16 * 51) - 1) << s;
     // Digits stand about 0.72 of the font's size high: the font is at 13 s
-    // pixels.
+    // pixels, smoothed.
     EXPECT_NEAR(ink.bottom - ink.top + 1, 0.72 * 13 * s, 1.5) << s;
+    EXPECT_GT(shaded, 20 * s) << s;
+  }
+}
+
+// Below 1 every shown pixel of the figures is the mean of the pixels at 1
+// under it, weighted by how much of each it covers: a one-pixel line keeps
+// its weight wherever it falls, and a uniform area its exact colour. Texts
+// are set at their own size, until a figure crosses them.
+TEST(ScaledCanvasTest, BelowOneThePictureAtOneIsShownThroughAnAreaFilter) {
+  FontTextRenderer renderer;
+  for (const double s : {0.5, 0.6, 0.75, 0.9}) {
+    RasterCanvas one(&renderer, 1), shown(&renderer, s);
+    for (RasterCanvas* canvas : {&one, &shown}) {
+      canvas->line(1, 432, 1241, 432, 0xff00ff);
+      for (int x = 5; x < 1241; x += 16) canvas->line(x, 446, x, 459, 0xff00ff);
+      canvas->circle(300, 200, 3, 0xffffff);
+      canvas->circle(307, 200, 26, 0x00ff00);
+      canvas->text(16, 16, "kelvarin chart northern hemisphere", 0xff00ff, 0);
+    }
+    ASSERT_EQ(shown.width(), PixelScale(s).edge(kPictureWidth)) << s;
+    ASSERT_EQ(shown.height(), PixelScale(s).edge(kPictureHeight)) << s;
+    // Below the text, which is set at its own size.
+    for (int y = static_cast<int>(40 * s); y < shown.height(); ++y)
+      for (int x = 0; x < shown.width(); ++x) {
+        // The footprint [x / s, (x + 1) / s) by the same down, at 1.
+        double sum[3] = {0, 0, 0}, area = 0;
+        for (int py = static_cast<int>(y / s); py < std::min((y + 1) / s, 921.0); ++py)
+          for (int px = static_cast<int>(x / s); px < std::min((x + 1) / s, 1241.0); ++px) {
+            const double w = (std::min((x + 1) / s, px + 1.0) - std::max(x / s, 1.0 * px)) *
+                             (std::min((y + 1) / s, py + 1.0) - std::max(y / s, 1.0 * py));
+            if (w <= 0) continue;
+            area += w;
+            for (int c = 0; c < 3; ++c) sum[c] += w * ((one.pixel(px, py) >> (8 * c)) & 0xffu);
+          }
+        for (int c = 0; c < 3; ++c)
+          ASSERT_NEAR((shown.pixel(x, y) >> (8 * c)) & 0xffu, sum[c] / area, 1.5) << s << " at " << x << "," << y;
+      }
+    // The text's cells read as the text set at its own size, as on a
+    // picture of it alone; a line across them shows through until the text
+    // is printed again.
+    RasterCanvas alone(&renderer, s);
+    alone.text(16, 16, "kelvarin chart northern hemisphere", 0xff00ff, 0);
+    const auto same_top = [&] {
+      for (int y = 0; y < static_cast<int>(40 * s); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+          if (shown.pixel(x, y) != alone.pixel(x, y)) return false;
+      return true;
+    };
+    EXPECT_TRUE(same_top()) << s;
+    shown.line(20, 24, 200, 24, 0x00ff00);
+    EXPECT_NE(shown.pixel(PixelScale(s).edge(100), PixelScale(s).edge(24)) & 0x00ff00u, 0u) << s;
+    shown.text(16, 16, "kelvarin chart northern hemisphere", 0xff00ff, 0);
+    EXPECT_TRUE(same_top()) << s;
+    // A tick keeps its weight: its column sums to s times its length.
+    int red = 0;
+    for (int y = static_cast<int>(446 * s) - 1; y <= static_cast<int>(460 * s) + 1; ++y)
+      for (int x = static_cast<int>(101 * s) - 1; x <= static_cast<int>(102 * s) + 1; ++x)
+        red += (shown.pixel(x, y) >> 16) & 0xffu;
+    EXPECT_NEAR(red, 255.0 * s * s * 14, 255.0) << s;
   }
 }
 

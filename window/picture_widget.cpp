@@ -154,12 +154,14 @@ void PictureWidget::paintEvent(QPaintEvent* event) {
   if (device_scale() == canvas_.scale()) {
     painter_.paint(painter, raster, region, ratio);
   } else {
-    // Stretched, from the pixels as they are: Qt reads the colours through
-    // the table, without a copy of the picture.
-    QImage indexed(raster.indices(), raster.width(), raster.height(), raster.width(), QImage::Format_Indexed8);
+    // Stretched, from the pixels as they are drawn: Qt reads the colours
+    // through the table, without a copy of the picture.
+    QImage indexed(raster.indices(), raster.drawn_width(), raster.drawn_height(), raster.drawn_width(),
+                   QImage::Format_Indexed8);
     const auto& colours = raster.colours().opaque_colours();
     indexed.setColorTable(QList<QRgb>(colours.begin(), colours.end()));
-    shown = size / canvas_.scale() * scale_;
+    shown = QSizeF(raster.drawn_width(), raster.drawn_height()) / raster.scale().factor() * scale_;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRectF(QPointF(0, 0), shown), indexed);
   }
   // Beyond the pixels (a widget rounded up to whole logical pixels): the
