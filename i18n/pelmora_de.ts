@@ -66,6 +66,14 @@ Any file of that name is as it was.</source>
 
 Eine Datei dieses Namens ist unverändert.</translation>
     </message>
+    <message>
+        <source>SVG drawings (*.svg)</source>
+        <translation>SVG-Zeichnungen (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>ColourControls</name>

@@ -66,6 +66,14 @@ Any file of that name is as it was.</source>
 
 Cualquier archivo con ese nombre sigue como estaba.</translation>
     </message>
+    <message>
+        <source>SVG drawings (*.svg)</source>
+        <translation>Dibujos SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>ColourControls</name>

@@ -66,6 +66,14 @@ Any file of that name is as it was.</source>
 
 Tout fichier de ce nom est resté tel quel.</translation>
     </message>
+    <message>
+        <source>SVG drawings (*.svg)</source>
+        <translation>Dessins SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>ColourControls</name>

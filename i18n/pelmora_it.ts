@@ -66,6 +66,14 @@ Any file of that name is as it was.</source>
 
 Un eventuale file con quel nome è rimasto com&apos;era.</translation>
     </message>
+    <message>
+        <source>SVG drawings (*.svg)</source>
+        <translation>Disegni SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documenti PDF (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>ColourControls</name>

@@ -29,8 +29,10 @@ void FigureRecord::clear(Colour background) {
 
 void FigureRecord::text(int x, int y, std::string_view text, Colour fore, Colour back) {
   const auto hash = hash_of(Kind::text, x, y, 0, 0) ^ static_cast<std::uint32_t>(std::hash<std::string_view>{}(text));
-  note({x, y, static_cast<int>(noted_texts_.size()), static_cast<int>(text.size()), Kind::text, fore, back, hash});
+  // The characters first: noting the figure may enter it at once.
+  const auto offset = static_cast<int>(noted_texts_.size());
   noted_texts_.append(text);
+  note({x, y, offset, static_cast<int>(text.size()), Kind::text, fore, back, hash});
 }
 
 void FigureRecord::enter_noted() {

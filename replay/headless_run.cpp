@@ -15,6 +15,9 @@
 #include "command_line/values.h"
 #include "render/canvas_image.h"
 #include "render/font_text_renderer.h"
+#include "render/picture_format.h"
+#include "render/rescalable_canvas.h"
+#include "render/vector_picture.h"
 #include "replay/interruption.h"
 #include "replay/output_file.h"
 #include "replay/replay.h"
@@ -125,6 +128,17 @@ std::optional<QByteArray> png_of(const RasterCanvas& canvas) {
   return bytes;
 }
 
+std::optional<QByteArray> vector_of(PictureFormat format, RescalableCanvas& canvas, TextRenderer& text_renderer,
+                                    double scale, ColourScheme scheme) {
+  VectorFigures figures = visible_figures(canvas.record(), text_renderer);
+  figures.scheme = scheme;
+  return format == PictureFormat::svg ? svg_of(figures, scale) : pdf_of(figures, scale);
+}
+
+const char* format_name(PictureFormat format) {
+  return format == PictureFormat::png ? "PNG" : format == PictureFormat::svg ? "SVG" : "PDF";
+}
+
 // Whether two outputs would write into one file (a character device, such
 // as a terminal, takes both).
 bool same_file(const OutputTarget& a, const OutputTarget& b) {
@@ -161,6 +175,9 @@ class HeadlessRun {
       trace_target_ = std::get<OutputTarget>(checked);
     }
     if (options_.snapshot_file) {
+      if (*options_.snapshot_file != "-" && !picture_format_of(*options_.snapshot_file))
+        return "the snapshot " + quoted_argument(*options_.snapshot_file) + " must end in .png, .svg or .pdf";
+      format_ = picture_format_of(*options_.snapshot_file).value_or(PictureFormat::png);
       auto checked = check_output(*options_.snapshot_file, "snapshot", false);
       if (auto* problem = std::get_if<std::string>(&checked)) return *problem;
       snapshot_target_ = std::get<OutputTarget>(checked);
@@ -188,10 +205,16 @@ class HeadlessRun {
     if (snapshot_target_) {
       toolkit_.emplace(program_);
       text_renderer_.emplace();
-      canvas_.emplace(&*text_renderer_, options_.scale);
-      canvas_->show_colours_as(options_.colours.value_or(ColourScheme::classic));
+      // A drawing is made from the record of the figures.
+      if (format_ == PictureFormat::png) {
+        canvas_.emplace(&*text_renderer_, options_.scale);
+        canvas_->show_colours_as(options_.colours.value_or(ColourScheme::classic));
+      } else {
+        recorded_.emplace(&*text_renderer_);
+      }
     }
-    Picture picture(canvas_ ? &*canvas_ : nullptr, writer_ ? &*writer_ : nullptr);
+    PixelCanvas* canvas = canvas_ ? static_cast<PixelCanvas*>(&*canvas_) : recorded_ ? &*recorded_ : nullptr;
+    Picture picture(canvas, writer_ ? &*writer_ : nullptr);
     Replay replay(picture, start_, writer_ ? &*writer_ : nullptr);
     // A stream is read as it comes: handed over after each handler. A file
     // is written a buffer at a time; a failure still shows within a
@@ -214,13 +237,15 @@ class HeadlessRun {
   // could not be.
   std::optional<int> write() {
     if (!snapshot_target_ || status_ != 0) return std::nullopt;
-    const auto png = png_of(*canvas_);
-    if (!png) return fail(kExitFailed, "cannot encode the snapshot as PNG");
+    const auto bytes = canvas_ ? png_of(*canvas_)
+                               : vector_of(format_, *recorded_, *text_renderer_, options_.scale,
+                                           options_.colours.value_or(ColourScheme::classic));
+    if (!bytes) return fail(kExitFailed, std::string("cannot encode the snapshot as ") + format_name(format_));
     auto opened = OutputFile::open(*snapshot_target_);
     if (auto* problem = std::get_if<std::string>(&opened)) return fail(kExitFailed, *problem);
     snapshot_file_.emplace(std::move(std::get<OutputFile>(opened)));
-    const auto size = static_cast<std::size_t>(png->size());
-    if (std::fwrite(png->constData(), 1, size, snapshot_file_->stream()) != size)
+    const auto size = static_cast<std::size_t>(bytes->size());
+    if (std::fwrite(bytes->constData(), 1, size, snapshot_file_->stream()) != size)
       return output_failed(*snapshot_target_, errno, write_problem(*snapshot_target_, system_reason(errno)));
     if (interruption() != 0) return interrupted();
     return std::nullopt;
@@ -259,6 +284,8 @@ class HeadlessRun {
   std::optional<QuietToolkit> toolkit_;
   std::optional<FontTextRenderer> text_renderer_;
   std::optional<RasterCanvas> canvas_;
+  std::optional<RescalableCanvas> recorded_;
+  PictureFormat format_ = PictureFormat::png;
 };
 
 }  // namespace

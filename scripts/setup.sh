@@ -14,7 +14,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev qt6-wayland
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev qt6-wayland
   # Qt Linguist's lupdate and lrelease, and the toolkit's own translations
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
 )
@@ -28,7 +28,7 @@ case "${1:-}" in
 esac
 
 if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
-  echo "setup: this system has no apt-get/dpkg; install by hand: a C++20 compiler, CMake 3.25+, Qt 6 Widgets and Linguist tools" \
+  echo "setup: this system has no apt-get/dpkg; install by hand: a C++20 compiler, CMake 3.25+, Qt 6 Widgets, Svg and Linguist tools" \
        "(with GoogleTest for the tests, Google Benchmark for the benchmarks)" >&2
   exit 1
 fi

@@ -148,6 +148,19 @@ TEST_F(ProgramTest, TraceAndSnapshotOfAHeadlessRun) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 2);
 }
 
+// The snapshot's format is its name's extension, in any case.
+TEST_F(ProgramTest, VectorSnapshots) {
+  for (const auto& [name, start] : {std::pair{"sky.SVG", "<?xml"}, {"sky.pdf", "%PDF-"}}) {
+    const ProgramRun run = run_program("--at '2026-12-07 06:00' --script 'tick*2' --snapshot " + path(name));
+    EXPECT_EQ(run.status, 0) << run.output;
+    std::ifstream file(path(name));
+    std::string head(5, ' ');
+    file.read(head.data(), 5);
+    EXPECT_EQ(head, start);
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 2);
+}
+
 // --clock-mode: the mode button pressed once after the load, before the
 // script's first event.
 TEST_F(ProgramTest, ClockModeStartsAsIfTheButtonWerePressed) {
@@ -216,13 +229,14 @@ TEST_F(ProgramTest, FailedWritesLeaveTheOldFilesAndSayWhy) {
 
 TEST_F(ProgramTest, BadOutputsAreRefusedBeforeTheRunAndTouchNothing) {
   std::ofstream(path("t.trace")) << "old trace";
-  ASSERT_EQ(mkfifo(path("fifo").c_str(), 0600), 0);
+  ASSERT_EQ(mkfifo(path("fifo.png").c_str(), 0600), 0);
   std::filesystem::create_symlink("/dev/null", path("null.png"));
+  std::filesystem::create_directory(path("folder.svg"));
   for (const std::string& arguments :
        {"--trace " + path("t.trace") + " --snapshot " + path("nodir/x.png"),
-        "--trace " + path("t.trace") + " --snapshot " + path("t.trace"), "--snapshot " + path("null.png"),
-        "--snapshot " + path("fifo"), "--script tick*100000000 --snapshot " + directory.string(),
-        std::string("--trace - --snapshot -")}) {
+        "--trace " + path("t.png") + " --snapshot " + path("t.png"), "--snapshot " + path("null.png"),
+        "--snapshot " + path("fifo.png"), "--script tick*100000000 --snapshot " + path("folder.svg"),
+        "--snapshot " + path("sky.jpg"), "--snapshot " + path("sky"), std::string("--trace - --snapshot -")}) {
     SCOPED_TRACE(arguments);
     const ProgramRun run = run_program(arguments);
     EXPECT_EQ(run.status, 2);
@@ -231,7 +245,7 @@ TEST_F(ProgramTest, BadOutputsAreRefusedBeforeTheRunAndTouchNothing) {
   std::ifstream trace(path("t.trace"));
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(trace), {}), "old trace");
   EXPECT_TRUE(std::filesystem::is_symlink(path("null.png")));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 3);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 4);
 }
 
 TEST_F(ProgramTest, SnapshotToStandardOutputIsThePicture) {
@@ -283,8 +297,8 @@ TEST_F(ProgramTest, OutputsAreKnownByWhatTheyAreNotTheirNames) {
     EXPECT_TRUE(first == "earlier" || first == "before") << first;
     EXPECT_EQ(second, "fore ff00ff");
   }
-  for (const std::string& clash : {run + "--trace - --snapshot a > a", run + "--trace a --snapshot - > a",
-                                   "echo x > a && ln a hl && " + run + "--trace a --snapshot hl"}) {
+  for (const std::string& clash : {run + "--trace - --snapshot a.png > a.png", run + "--trace a --snapshot - > a",
+                                   "echo x > a && ln a hl.png && " + run + "--trace a --snapshot hl.png"}) {
     SCOPED_TRACE(clash);
     const ProgramRun refused = run_script("cd " + d + " && " + clash);
     EXPECT_EQ(refused.status, 2);

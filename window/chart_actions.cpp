@@ -8,7 +8,9 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <algorithm>
 
+#include "render/picture_format.h"
 #include "window/help_window.h"
 #include "window/picture_file.h"
 
@@ -80,19 +82,30 @@ void ChartActions::save() {
   if (folder.isEmpty() || !QDir(folder).exists())
     folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   if (!QDir(folder).exists()) folder = QDir::homePath();
-  const QString name =
+  // The filters and their extensions in the order of PictureFormat.
+  const QStringList filters = {QCoreApplication::translate("ChartActions", "PNG pictures (*.png)"),
+                               QCoreApplication::translate("ChartActions", "SVG drawings (*.svg)"),
+                               QCoreApplication::translate("ChartActions", "PDF documents (*.pdf)")};
+  const QStringList extensions = {QStringLiteral(".png"), QStringLiteral(".svg"), QStringLiteral(".pdf")};
+  QString filter = filters.front();
+  QString name =
       QFileDialog::getSaveFileName(window_, QCoreApplication::translate("ChartActions", "Save picture"),
-                                   folder + '/' + picture_file_name(commands_.moment()),
-                                   QCoreApplication::translate("ChartActions", "PNG pictures (*.png)"));
+                                   folder + '/' + picture_file_name(commands_.moment()), filters.join(";;"), &filter);
   if (name.isEmpty()) return;
-  if (const auto problem = save_picture_as(commands_.picture(), name)) {
+  // A name with none of the formats' extensions takes the chosen filter's.
+  std::optional<PictureFormat> format = picture_format_of(name.toStdString());
+  if (!format) {
+    format = static_cast<PictureFormat>(std::max<qsizetype>(filters.indexOf(filter), 0));
+    name += extensions[static_cast<int>(*format)];
+  }
+  const auto problem = *format == PictureFormat::png ? save_picture_as(commands_.picture(), name)
+                                                     : save_drawing_as(commands_.figures(), *format, name);
+  if (!problem && commands_.picture_saved_in) commands_.picture_saved_in(QFileInfo(name).absolutePath());
+  if (problem)
     QMessageBox::warning(window_, QCoreApplication::translate("ChartActions", "Save picture"),
                          QCoreApplication::translate(
                              "ChartActions", "The picture was not saved: %1.\n\nAny file of that name is as it was.")
                              .arg(*problem));
-  } else if (commands_.picture_saved_in) {
-    commands_.picture_saved_in(QFileInfo(name).absolutePath());
-  }
 }
 
 void ChartActions::show_help() {

@@ -11,6 +11,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "render/vector_picture.h"
+
 namespace pelmora {
 
 // What the actions do, supplied by the window.
@@ -19,9 +21,10 @@ struct ChartCommands {
   std::function<bool()> in_clock_mode;  // for the mode's check mark
   std::function<void()> toggle_full_screen;
   std::function<bool()> full_screen;
-  std::function<QImage()> picture;    // the picture as it is shown
-  std::function<QDateTime()> moment;  // the date and time the chart shows
-  std::function<void()> quit;         // the window's close request
+  std::function<QImage()> picture;         // the picture as it is shown
+  std::function<VectorFigures()> figures;  // the same as figures, for the vector formats
+  std::function<QDateTime()> moment;       // the date and time the chart shows
+  std::function<void()> quit;              // the window's close request
   // Optional: where Save picture starts, and where a picture was saved.
   std::function<QString()> picture_folder;
   std::function<void(const QString&)> picture_saved_in;

@@ -104,6 +104,7 @@ Form1Window::Form1Window(Clock& clock)
                                      .toggle_full_screen = [this] { toggle_full_screen(); },
                                      .full_screen = [this] { return isFullScreen(); },
                                      .picture = [this] { return picture1_->picture(); },
+                                     .figures = [this] { return picture1_->figures(); },
                                      .moment = [this] { return shown_moment(); },
                                      .quit = [this] { close(); },
                                      .picture_folder = {},

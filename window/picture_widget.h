@@ -13,6 +13,7 @@
 #include "guide/chart_points.h"
 #include "render/font_text_renderer.h"
 #include "render/rescalable_canvas.h"
+#include "render/vector_picture.h"
 #include "window/picture_painter.h"
 
 namespace pelmora {
@@ -35,6 +36,12 @@ class PictureWidget : public QWidget {
   QPointF to_picture(const QPointF& position) const { return position / scale_; }
   // The picture as it is drawn now, a copy.
   QImage picture() const;
+  // The figures that show in it, for a vector picture.
+  VectorFigures figures() {
+    VectorFigures figures = visible_figures(canvas_.record(), text_renderer_);
+    figures.scheme = canvas_.raster().colours().scheme();
+    return figures;
+  }
 
   // Shows the picture in a colour scheme, at once, and at any new scale.
   void show_colours_as(ColourScheme scheme) {
