@@ -9,10 +9,14 @@
 #include <QLocale>
 #include <map>
 
+#include "clocks/chosen_clock.h"
 #include "guide/chart_points.h"
 #include "guide/chart_reading.h"
 #include "guide/words.h"
 #include "support/test_support.h"
+#include "window/form1_window.h"
+#include "window/picture_widget.h"
+#include "window/time_controls.h"
 #include "window/translations.h"
 
 namespace pelmora::testing {
@@ -83,6 +87,31 @@ TEST(TranslationTest, GermanWordsTipsAndReadingWithTheChartsWordsAsPrinted) {
   EXPECT_TRUE(chart_in_words(st).starts_with("Clock mode. 10:00:00, 7 DEC 2026."));
   EXPECT_FALSE(use_language(QStringLiteral("xx")));  // none shipped: English stays
   EXPECT_EQ(ui_language(), "");
+}
+
+// A clock set to another moment: its note joins the tips of the clock's
+// time and date, found by their titles in the language in use.
+TEST(TranslationTest, TheSetClocksNoteJoinsTheClocksReadOutsInEachLanguage) {
+  ChosenClock clock;
+  Form1Window window(clock);
+  TimeControls controls(window, clock);
+  window.load();
+  window.press_clock_mode();
+  const QPointF time_cell(136 * 8 + 2, 4 * 16 + 8), date_cell(70 * 8 + 2, 50 * 16 + 8);
+  for (const QString& language : {QString(), QStringLiteral("de")}) {
+    ASSERT_TRUE(use_language(language));
+    controls.go_to({1999, 12, 31, 86'399'000});  // the note in this language
+    const std::string note = controls.clock_note().toStdString();
+    ASSERT_NE(note.find("1999-12-31 23:59:59"), std::string::npos) << note;
+    const auto time = window.picture()->name_at(time_cell);
+    ASSERT_TRUE(time && time->title == "hrs, min, sec");
+    EXPECT_EQ(time->detail, note);
+    const auto date = window.picture()->name_at(date_cell);
+    ASSERT_TRUE(date.has_value());
+    EXPECT_TRUE(date->detail.ends_with(note)) << date->detail;
+  }
+  EXPECT_NE(controls.clock_note().indexOf(QStringLiteral("nicht die des Computers")), -1);
+  ASSERT_TRUE(use_language({}));
 }
 
 TEST(TranslationTest, FillAndCountInEnglish) {
