@@ -697,7 +697,7 @@ Tout fichier de ce nom est resté tel quel.</translation>
     </message>
     <message>
         <source>The clock is not the computer&apos;s: it was set to %1 and runs on from there (Home goes back to now).</source>
-        <translation>L&apos;horloge n&apos;est pas celle de l&apos;ordinateur&#xa0;: elle a été réglée sur %1 et repart de là (Origine revient au présent).</translation>
+        <translation>L&apos;horloge n&apos;est pas celle de l&apos;ordinateur&#xa0;: elle a été réglée sur %1 et repart de là (Début revient au présent).</translation>
     </message>
 </context>
 </TS>
