@@ -4,7 +4,9 @@
 // picture, the clock and the shell.
 #pragma once
 
+#include "app/true_sky_source.h"
 #include "chart/star_field.h"
+#include "chart/true_chart_pass.h"
 #include "platform.h"
 #include "state.h"
 
@@ -35,11 +37,18 @@ class Form1 {
   void draw_moon();
   void draw_equator_curve();
 
+  // The true sky instead of the design: the chart asks `source` for the
+  // places at each pass (the clock's moment in clock mode; in simulation
+  // mode the load's moment and 30 seconds more for every step). Null: the
+  // design, as it always was.
+  void set_true_sky(TrueSkySource* source) { true_sky_ = source; }
+
   FormState& state() { return st; }
   const FormState& state() const { return st; }
 
  private:
   bool in_view(Integer angle) const;
+  void draw_true_sky_pass(bool stepped);
   // The steps of picture1_click.
   void draw_frame();
   void advance_chart_angle();
@@ -54,6 +63,13 @@ class Form1 {
   Clock& clock_;
   WindowShell& shell_;
   Module1 module1_;
+
+  TrueSkySource* true_sky_ = nullptr;
+  TrueChartPass true_pass_;
+  unsigned true_load_ = 0;  // the load whose cleared picture the true pass draws on
+  std::string true_base_date_;
+  double true_base_seconds_ = 0;
+  long long true_steps_ = 0;  // simulation steps since that load
 };
 
 }  // namespace pelmora

@@ -16,6 +16,13 @@ same every time) and compares what each start-up draws with an ephemeris
 
 The program reads the computer's clock as local time; here it is read as
 universal time (UT) at longitude 0.
+
+With --sky true it measures the true-sky mode instead: at each moment a
+random place and a random time zone of the zone tables, the program started
+with TZ set to that zone, --sky true, --place and --positions, and every row
+of its table compared with PyEphem's apparent topocentric place of date (no
+refraction): the sidereal time, the sun, the moon, the five planets, the 31
+stars, and where each figure in view stands on the picture.
 """
 
 import argparse
@@ -26,6 +33,7 @@ import os
 import random
 import subprocess
 import sys
+import zoneinfo
 
 try:
     import ephem
@@ -46,12 +54,13 @@ CHART_ANGLE_AT = (64, 704)
 
 # The catalogue's stars: (chart angle, chart height in degrees, name, the
 # real star). The real star is a name in PyEphem's catalogue or, where it
-# has none, right ascension and declination J2000 (hours, degrees) from the
-# Bright Star Catalogue.
+# has none, right ascension and declination J2000 (hours, degrees) and the
+# proper motions (milliarcseconds a year, the first on the sky) from the
+# Hipparcos catalogue.
 STARS = [
-    (29, 9, "Sheratan (beta Ari)", ("1:54:38.4", "20:48:28")),
+    (29, 9, "Sheratan (beta Ari)", ("1:54:38.41", "20:48:28.9", 98.74, -110.41)),
     (33, 11, "Hamal (alpha Ari)", "Hamal"),
-    (44, 10, "41 Ari", ("2:49:59.0", "27:15:38")),
+    (44, 10, "41 Ari", ("2:49:58.99", "27:15:37.8", 65.70, -116.59)),
     (79, -32, "Rigel (beta Ori)", "Rigel"),
     (79, 23, "Capella (alpha Aur)", "Capella"),
     (70, -6, "Aldebaran (alpha Tau)", "Aldebaran"),
@@ -66,10 +75,10 @@ STARS = [
     (143, -22, "Alphard (alpha Hya)", "Alphard"),
     (152, 1, "Regulus (alpha Leo)", "Regulus"),
     (155, 10, "Algieba (gamma Leo)", "Algieba"),
-    (169, 16, "Zosma (delta Leo)", ("11:14:06.5", "20:31:25")),
+    (169, 16, "Zosma (delta Leo)", ("11:14:06.50", "20:31:25.4", 143.13, -130.43)),
     (178, 14, "Denebola (beta Leo)", "Denebola"),
     (202, -2, "Spica (alpha Vir)", "Spica"),
-    (207, -28, "nu Cen", ("13:49:30.3", "-41:41:16")),
+    (207, -28, "nu Cen", ("13:49:30.28", "-41:41:15.8", -25.26, -20.21)),
     (214, 33, "Arcturus (alpha Boo)", "Arcturus"),
     (212, -20, "Menkent (theta Cen)", "Menkent"),
     (247, -3, "Antares (alpha Sco)", "Antares"),
@@ -77,9 +86,9 @@ STARS = [
     (298, 29, "Altair (alpha Aql)", "Altair"),
     (311, 65, "Deneb (alpha Cyg)", "Deneb"),
     (344, -23, "Fomalhaut (alpha PsA)", "Fomalhaut"),
-    (350, 7, "gamma Psc", ("23:17:09.9", "3:16:56")),
-    (356, 8, "iota Psc", ("23:39:57.0", "5:37:35")),
-    (0, 8, "omega Psc", ("23:59:18.7", "6:51:48")),
+    (350, 7, "gamma Psc", ("23:17:09.94", "3:16:56.2", 760.04, 17.58)),
+    (356, 8, "iota Psc", ("23:39:57.04", "5:37:34.6", 376.34, -437.27)),
+    (0, 8, "omega Psc", ("23:59:18.69", "6:51:48.0", 147.96, -112.33)),
 ]
 
 
@@ -88,6 +97,7 @@ def real_star(name, star):
         return ephem.star(star)
     body = ephem.FixedBody()
     body._ra, body._dec, body._epoch = ephem.hours(star[0]), ephem.degrees(star[1]), ephem.J2000
+    body._pmra, body._pmdec = star[2], star[3]
     body.name = name
     return body
 
@@ -144,7 +154,7 @@ def scale_angle(chart_angle, x):
     return (chart_angle - (x - 8) / PIXELS_PER_DEGREE_ALONG) % 360
 
 
-def summary(errors):
+def summary(errors, digits=2):
     """Mean (signed), RMS, 95th percentile and largest of the sizes."""
     sizes = sorted(abs(e) for e in errors)
     count = len(sizes)
@@ -153,7 +163,7 @@ def summary(errors):
     mean = sum(errors) / count
     rms = math.sqrt(sum(e * e for e in errors) / count)
     p95 = sizes[min(count - 1, math.ceil(0.95 * count) - 1)]
-    return f"{mean:7.2f} {rms:7.2f} {p95:7.2f} {sizes[-1]:7.2f}   ({count})"
+    return f"{mean:7.{digits}f} {rms:7.{digits}f} {p95:7.{digits}f} {sizes[-1]:7.{digits}f}   ({count})"
 
 
 def moon_phase_from_height(y, real_phase):
@@ -253,11 +263,133 @@ def measure(program, count, seed, workers):
     return moments, errors, (moon_by_half_century, moon_by_leap_cycle), stars, star_errors, unknown
 
 
+# The true-sky mode ------------------------------------------------------
+
+CENTRE_X = 640
+ZONE_TABLE = "/usr/share/zoneinfo/zone1970.tab"
+TRUE_TARGETS = {"time": 0.01, "sun": 0.01, "moon": 0.05, "planet": 0.05, "star": 0.02}
+PLANETS = {"Mercury": ephem.Mercury, "Venus": ephem.Venus, "Mars": ephem.Mars, "Jupiter": ephem.Jupiter,
+           "Saturn": ephem.Saturn}
+
+
+def zones():
+    with open(ZONE_TABLE) as table:
+        return [line.split("\t")[2].strip() for line in table if line.strip() and not line.startswith("#")]
+
+
+def true_moment(rng, zone_names, span, start):
+    """A random moment (UTC), place and zone; the local time the program is
+    given and the UTC it stands for (a local time that comes twice is read
+    the first time, as the program reads it)."""
+    utc = start + datetime.timedelta(seconds=rng.randrange(span))
+    zone = rng.choice(zone_names)
+    latitude = math.degrees(math.asin(rng.uniform(-1, 1)))  # evenly over the sphere
+    latitude = max(-89.9, min(89.9, latitude))
+    longitude = rng.uniform(-180, 180)
+    local = utc.replace(tzinfo=datetime.timezone.utc).astimezone(zoneinfo.ZoneInfo(zone)).replace(tzinfo=None)
+    first = local.replace(tzinfo=zoneinfo.ZoneInfo(zone), fold=0).astimezone(datetime.timezone.utc)
+    return local, first.replace(tzinfo=None), zone, latitude, longitude
+
+
+def run_true(program, case):
+    local, _, zone, latitude, longitude = case
+    arguments = [program, "--sky", "true", "--place", f"{latitude:.6f},{longitude:.6f}",
+                 "--at", local.strftime("%Y-%m-%d %H:%M:%S"), "--positions", "-"]
+    done = subprocess.run(arguments, capture_output=True, text=True, check=True, env={**os.environ, "TZ": zone})
+    rows = [line.split("\t") for line in done.stdout.splitlines()[1:]]
+    return rows
+
+
+def measure_true(program, count, seed, workers):
+    rng = random.Random(seed)
+    start = datetime.datetime(1900, 1, 1)
+    span = int((datetime.datetime(2101, 1, 1) - start).total_seconds())
+    zone_names = zones()
+    cases = [true_moment(rng, zone_names, span, start) for _ in range(count)]
+    with concurrent.futures.ThreadPoolExecutor(workers) as pool:
+        tables = list(pool.map(lambda case: run_true(program, case), cases))
+
+    stars = [real_star(name, star) for _, _, name, star in STARS]
+    errors = {kind: [] for kind in TRUE_TARGETS}
+    worst = {kind: (0, None) for kind in TRUE_TARGETS}
+    pixels = {"x": [], "y": []}
+    worst_pixel = (0, None)
+    for (local, utc, zone, latitude, longitude), rows in zip(cases, tables):
+        observer = ephem.Observer()
+        observer.lat, observer.lon = str(latitude), str(longitude)
+        observer.elevation, observer.pressure = 0, 0
+        observer.date = observer.epoch = ephem.Date(utc)
+        sidereal_time = math.degrees(observer.sidereal_time())
+        epsilon = obliquity(observer.date)
+        star_index = 0
+        for body, kind, ra, dec, height, x, y in rows:
+            if kind == "marker":
+                continue
+            if kind == "time":
+                error = abs(difference(float(ra), sidereal_time))
+                errors["time"].append(error)
+                if error > worst["time"][0]:
+                    worst["time"] = (error, f"{utc} at {latitude:.2f}, {longitude:.2f}")
+                continue
+            if kind == "sun":
+                real = ephem.Sun()
+            elif kind == "moon":
+                real = ephem.Moon()
+            elif kind == "planet":
+                real = PLANETS[body]()
+            else:
+                real = stars[star_index]
+                star_index += 1
+            real.compute(observer)
+            real_ra, real_dec = math.degrees(real.ra), math.degrees(real.dec)
+            error = max(abs(difference(float(ra), real_ra)), abs(float(dec) - real_dec))
+            errors[kind].append(error)
+            if error > worst[kind][0]:
+                worst[kind] = (error, f"{body}, {utc} UTC at {latitude:.2f}, {longitude:.2f}")
+            if x:
+                want_x = CENTRE_X + PIXELS_PER_DEGREE_ALONG * difference(sidereal_time, real_ra)
+                want_y = LEVEL - PIXELS_PER_DEGREE_UP * (real_dec - ecliptic_height(real_ra, epsilon))
+                pixels["x"].append(int(x) - want_x)
+                pixels["y"].append(int(y) - want_y)
+                off = max(abs(int(x) - want_x), abs(int(y) - want_y))
+                if off > worst_pixel[0]:
+                    worst_pixel = (off, f"{body}, {utc} UTC at {latitude:.2f}, {longitude:.2f}")
+    return cases, errors, worst, pixels, worst_pixel
+
+
+def report_true(program, count, seed, workers):
+    cases, errors, worst, pixels, worst_pixel = measure_true(program, count, seed, workers)
+    print(f"The true sky against the ephemeris (PyEphem {ephem.__version__}): {len(cases)} random moments from 1900 "
+          f"to 2100, places and time zones, seed {seed}.")
+    print("Apparent topocentric places of date, no refraction. Differences in degrees (the larger of right")
+    print("ascension and declination), sizes: mean, RMS, 95th percentile, largest, and (how many values).")
+    print()
+    print(f"{'':28}{'mean':>7} {'RMS':>7} {'p95':>7} {'max':>7}            target")
+    labels = {"time": "local sidereal time", "sun": "sun", "moon": "moon", "planet": "planets", "star": "stars"}
+    failed = False
+    for kind, label in labels.items():
+        sizes = errors[kind]
+        print(f"{label:28}{summary(sizes, 4)}   {TRUE_TARGETS[kind]:6.2f}")
+        failed |= bool(sizes) and max(sizes) > TRUE_TARGETS[kind]
+    print()
+    for kind, label in labels.items():
+        print(f"largest {label}: {worst[kind][0]:.4f} ({worst[kind][1]})")
+    print()
+    print("Figures in view, pixels, the table's x and y against where the ephemeris's places put them")
+    print("(the centre marker at its sidereal time, 16 pixels a degree along, 4.6 up):")
+    print(f"{'  x':28}{summary(pixels['x'])}")
+    print(f"{'  y':28}{summary(pixels['y'])}")
+    print(f"largest: {worst_pixel[0]:.2f} pixels ({worst_pixel[1]})")
+    return 1 if failed else 0
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--program", help="the pelmora executable (default: build/release/pelmora, built first)")
     parser.add_argument("--moments", type=int, default=4000, help="how many random moments (default 4000)")
     parser.add_argument("--seed", type=int, default=1, help="seed of the moments (default 1)")
+    parser.add_argument("--sky", choices=("design", "true"), default="design",
+                        help="the chart as designed (default) or the true sky for random places")
     arguments = parser.parse_args()
     if arguments.moments < 1:
         parser.error("--moments must be at least 1")
@@ -276,6 +408,12 @@ def main():
         program = os.path.join(build, "pelmora")
     if not os.access(program, os.X_OK):
         sys.exit(f"real_sky: cannot run {program}")
+
+    if arguments.sky == "true":
+        try:
+            return report_true(program, arguments.moments, arguments.seed, os.cpu_count() or 2)
+        except subprocess.CalledProcessError as failure:
+            sys.exit(f"real_sky: the program failed: {' '.join(failure.cmd)}\n{failure.stderr}")
 
     try:
         moments, errors, (by_half_century, by_leap_cycle), stars, star_errors, unknown = measure(

@@ -1,3 +1,4 @@
+#include <cmath>
 #include <utility>
 
 #include "app/form1.h"
@@ -6,7 +7,43 @@
 
 namespace pelmora {
 
+namespace {
+// Simulation mode turns the chart an eighth of a degree a step: 30 seconds
+// of the sky's turning.
+constexpr double kSimulatedSecondsPerStep = 30;
+}  // namespace
+
 bool Form1::in_view(Integer angle) const { return angle_in_view(st.chart_angle, angle); }
+
+void Form1::draw_true_sky_pass(bool stepped) {
+  if (true_load_ != st.load_count) {
+    // A load cleared the picture and starts the simulated time afresh.
+    true_pass_.forget();
+    true_load_ = st.load_count;
+    true_base_date_ = clock_.date_text();
+    true_base_seconds_ = double(clock_.seconds_since_midnight());
+    true_steps_ = 0;
+  }
+  const TrueSkyPlaces places =
+      is_true(st.simulation_mode)
+          ? true_sky_->places_at(true_base_date_, true_base_seconds_ + kSimulatedSecondsPerStep * double(true_steps_))
+          : true_sky_->places_at(clock_.date_text(), double(clock_.seconds_since_midnight()));
+  if (stepped) ++true_steps_;
+  true_pass_.draw(Picture1, st.level, st.fore_colour, places);
+
+  // "local" and "lunar": the sidereal time and the moon's right ascension,
+  // in whole degrees.
+  const auto whole_degrees = [](double angle) {
+    const int degrees = static_cast<int>(std::floor(angle)) % 360;
+    return Integer(degrees <= 0 ? degrees + 360 : degrees);
+  };
+  st.local_angle = whole_degrees(places.sidereal_time);
+  st.lunar_angle = whole_degrees(places.moon.ra);
+  print_at(Picture1, 124, 48, st.local_angle, "    ");
+  print_at(Picture1, 134, 48, "local");
+  print_at(Picture1, 4, 42, "lunar");
+  print_at(Picture1, 14, 42, st.lunar_angle, "    ");
+}
 
 void Form1::picture1_click() {
   // Only the redraw that a timer step asks for moves the chart on; a click
@@ -14,15 +51,20 @@ void Form1::picture1_click() {
   const bool stepped = std::exchange(st.step_redraw, false);
 
   compute_moon();
-  draw_frame();
+  if (true_sky_) {
+    st.step_eighth = to_integer(sng(dbl(st.step_count) - 8 * Int(sng(dbl(st.step_count) / 8))));
+    draw_true_sky_pass(stepped);
+  } else {
+    draw_frame();
 
-  if (in_view(st.solar_angle)) draw_sun();
-  if (in_view(st.lunar_angle)) draw_moon();
-  print_at(Picture1, 4, 42, "lunar");
-  print_at(Picture1, 14, 42, st.lunar_angle, "    ");
+    if (in_view(st.solar_angle)) draw_sun();
+    if (in_view(st.lunar_angle)) draw_moon();
+    print_at(Picture1, 4, 42, "lunar");
+    print_at(Picture1, 14, 42, st.lunar_angle, "    ");
 
-  draw_equator_curve();
-  module1_.draw_star_field(st.chart_angle, st.step_eighth);
+    draw_equator_curve();
+    module1_.draw_star_field(st.chart_angle, st.step_eighth);
+  }
   show_date();
   print_at(Picture1, 8, 44, st.chart_angle, "    ");
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <ctime>
+#include <optional>
 
 namespace pelmora {
 
@@ -70,6 +71,46 @@ LocalMoment local_now() {
   LocalMoment moment = minute_moment;
   moment.milliseconds += (now.tv_sec - minute_start) * 1000 + now.tv_nsec / 1'000'000;
   return moment;
+}
+
+namespace {
+
+// The zone's offset from UTC, in seconds, at a moment.
+long offset_at(time_t moment) {
+  std::tm local{};
+  localtime_r(&moment, &local);
+  return local.tm_gmtoff;
+}
+
+}  // namespace
+
+LocalMoment universal_time(const LocalMoment& local) {
+  std::tm fields{};
+  fields.tm_year = local.year - 1900;
+  fields.tm_mon = local.month - 1;
+  fields.tm_mday = local.day;
+  const time_t wall = timegm(&fields);  // the wall clock's reading as if it were UTC
+  // Every offset in force within a day of the moment; of those, the ones
+  // under which the wall clock shows it.
+  const std::int64_t wall_seconds = wall + local.milliseconds / 1000;
+  const long before = offset_at(wall_seconds - 86400), now = offset_at(wall_seconds),
+             after = offset_at(wall_seconds + 86400);
+  std::optional<long> chosen;
+  for (const long offset : {before, now, after})
+    if (offset_at(wall_seconds - offset) == offset && (!chosen || offset > *chosen)) chosen = offset;
+  LocalMoment utc{local.year, local.month, local.day, 0};
+  const std::int64_t shift = -std::int64_t{chosen.value_or(before)} * 1000;
+  // The date first steps back a day, so that advance() only moves forward.
+  utc.milliseconds = local.milliseconds + shift + kDayMilliseconds;
+  if (--utc.day == 0) {
+    if (--utc.month == 0) {
+      utc.month = 12;
+      --utc.year;
+    }
+    utc.day = days_in_month(utc.year, utc.month);
+  }
+  utc.advance(0);
+  return utc;
 }
 
 LocalMoment StartedClock::now() const {

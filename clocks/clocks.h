@@ -34,6 +34,14 @@ Single clock_reading(double seconds);
 // The computer's local wall-clock time.
 LocalMoment local_now();
 
+// The universal time (UTC) of a local moment, in the computer's time zone
+// with its summer time and historical rules (TZ respected), as a date and
+// milliseconds since its midnight. A moment that the clocks skipped when
+// they were put forward is read as the clock before the change would, and
+// so lands after the gap (02:30 becomes 03:30 summer time); one that came
+// twice when they were put back is taken the first time.
+LocalMoment universal_time(const LocalMoment& local);
+
 class SystemClock : public Clock {
  public:
   Single seconds_since_midnight() override { return local_now().seconds(); }

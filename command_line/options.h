@@ -12,11 +12,19 @@
 #include "clocks/clocks.h"
 #include "command_line/script.h"
 #include "render/colour_scheme.h"
+#include "sky/place.h"
 
 namespace pelmora {
 
+// Which sky the chart shows: its designed mean model, or the true sky of
+// the user's place.
+enum class SkyMode { design, true_sky };
+
 struct Options {
   std::optional<LocalMoment> at;
+  SkyMode sky = SkyMode::design;
+  std::optional<sky::Place> place;            // none: the computer's time zone's place
+  std::optional<std::string> positions_file;  // "-" is standard output
   std::optional<std::vector<ScriptEvent>> script;
   std::optional<std::string> trace_file;     // "-" is standard output
   std::optional<std::string> snapshot_file;  // a .png; "-" is standard output
@@ -33,8 +41,8 @@ struct Options {
   // Of those, the platform and the X display asked for.
   std::optional<std::string> toolkit_platform, toolkit_display;
 
-  // A run with no window: any of the script, the trace or the snapshot.
-  bool headless() const { return script || trace_file || snapshot_file; }
+  // A run with no window: any of the script, the trace, the snapshot or the positions.
+  bool headless() const { return script || trace_file || snapshot_file || positions_file; }
 };
 
 // The program's exit statuses besides 0 (and 128 + a signal's number).

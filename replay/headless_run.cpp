@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "command_line/values.h"
+#include "guide/positions.h"
 #include "render/canvas_image.h"
 #include "render/font_text_renderer.h"
 #include "render/picture_format.h"
@@ -22,6 +23,7 @@
 #include "replay/output_file.h"
 #include "replay/replay.h"
 #include "replay/toolkit_failure.h"
+#include "replay/true_sky_places.h"
 
 namespace pelmora {
 
@@ -146,6 +148,11 @@ bool same_file(const OutputTarget& a, const OutputTarget& b) {
   return !a.identity && !b.identity && a.kind == OutputTarget::Kind::file && a.resolved == b.resolved;
 }
 
+// The place of the true sky: the one asked for, or the computer's zone's.
+sky::Place true_sky_place(const Options& options) {
+  return options.place.value_or(sky::zone_place(sky::system_zone_name(), sky::system_zone_rows()));
+}
+
 // One headless run: its outputs checked, the script run, the snapshot
 // written and both outputs committed, in that order.
 class HeadlessRun {
@@ -182,12 +189,22 @@ class HeadlessRun {
       if (auto* problem = std::get_if<std::string>(&checked)) return *problem;
       snapshot_target_ = std::get<OutputTarget>(checked);
     }
-    if (trace_target_ && snapshot_target_) {
-      if (trace_target_->given == "-" && snapshot_target_->given == "-")
-        return "the trace and the snapshot cannot both go to standard output";
-      if (same_file(*trace_target_, *snapshot_target_))
-        return "the trace and the snapshot would be the same file, " + quoted_argument(snapshot_target_->given);
+    if (options_.positions_file) {
+      auto checked = check_output(*options_.positions_file, "positions", true);
+      if (auto* problem = std::get_if<std::string>(&checked)) return *problem;
+      positions_target_ = std::get<OutputTarget>(checked);
     }
+    const std::pair<const std::optional<OutputTarget>*, const char*> outputs[] = {
+        {&trace_target_, "trace"}, {&snapshot_target_, "snapshot"}, {&positions_target_, "positions"}};
+    for (std::size_t i = 0; i < std::size(outputs); ++i)
+      for (std::size_t j = i + 1; j < std::size(outputs); ++j) {
+        const auto& a = *outputs[i].first;
+        const auto& b = *outputs[j].first;
+        if (!a || !b) continue;
+        const std::string names = std::string("the ") + outputs[i].second + " and the " + outputs[j].second;
+        if (a->given == "-" && b->given == "-") return names + " cannot both go to standard output";
+        if (same_file(*a, *b)) return names + " would be the same file, " + quoted_argument(b->given);
+      }
     return std::nullopt;
   }
 
@@ -216,6 +233,11 @@ class HeadlessRun {
     PixelCanvas* canvas = canvas_ ? static_cast<PixelCanvas*>(&*canvas_) : recorded_ ? &*recorded_ : nullptr;
     Picture picture(canvas, writer_ ? &*writer_ : nullptr);
     Replay replay(picture, start_, writer_ ? &*writer_ : nullptr);
+    std::optional<RoomSky> room;
+    if (options_.sky == SkyMode::true_sky) {
+      room.emplace(true_sky_place(options_));
+      replay.form().set_true_sky(&*room);
+    }
     // A stream is read as it comes: handed over after each handler. A file
     // is written a buffer at a time; a failure still shows within a
     // buffer's worth of lines.
@@ -225,6 +247,14 @@ class HeadlessRun {
       return interruption() != 0 || (writer_ && writer_->error() != 0);
     });
     status_ = replay.run(script_, stderr);
+    if (positions_target_ && status_ == 0) {
+      // The design's own angles, or the true sky of the last pass (of the
+      // clock's moment when none was drawn).
+      const FormState& st = replay.form().state();
+      positions_ = room ? positions_table(true_positions(
+                              room->sky_at(room->last_moment().value_or(replay.clock().moment())), st.level.value()))
+                        : positions_table(design_positions(st));
+    }
     if (writer_) writer_->flush();
     if (interruption() != 0) return interrupted();
     if (writer_ && writer_->error() != 0)
@@ -233,9 +263,17 @@ class HeadlessRun {
     return std::nullopt;
   }
 
-  // Writes the snapshot of a run that ended well; the exit status when it
-  // could not be.
+  // Writes the snapshot and the positions of a run that ended well; the
+  // exit status when they could not be.
   std::optional<int> write() {
+    if (positions_target_ && status_ == 0) {
+      auto opened = OutputFile::open(*positions_target_);
+      if (auto* problem = std::get_if<std::string>(&opened)) return fail(kExitFailed, *problem);
+      positions_file_.emplace(std::move(std::get<OutputFile>(opened)));
+      if (std::fwrite(positions_.data(), 1, positions_.size(), positions_file_->stream()) != positions_.size() ||
+          std::fflush(positions_file_->stream()) != 0)
+        return output_failed(*positions_target_, errno, write_problem(*positions_target_, system_reason(errno)));
+    }
     if (!snapshot_target_ || status_ != 0) return std::nullopt;
     const auto bytes = canvas_ ? png_of(*canvas_)
                                : vector_of(format_, *recorded_, *text_renderer_, options_.scale,
@@ -254,6 +292,9 @@ class HeadlessRun {
   // Puts the outputs in place, the snapshot first: if it cannot be, neither
   // is the trace.
   int commit() {
+    if (positions_file_)
+      if (const auto problem = positions_file_->commit())
+        return output_failed(*positions_target_, positions_file_->error(), *problem);
     if (snapshot_file_)
       if (const auto problem = snapshot_file_->commit())
         return output_failed(*snapshot_target_, snapshot_file_->error(), *problem);
@@ -276,10 +317,11 @@ class HeadlessRun {
   char* program_;
   LocalMoment start_;
   std::vector<ScriptEvent> script_;
-  std::optional<OutputTarget> trace_target_, snapshot_target_;
+  std::optional<OutputTarget> trace_target_, snapshot_target_, positions_target_;
+  std::string positions_;
   int status_ = 0;
   // Destroyed in this order's reverse: the canvas before the toolkit.
-  std::optional<OutputFile> trace_file_, snapshot_file_;
+  std::optional<OutputFile> trace_file_, snapshot_file_, positions_file_;
   std::optional<TraceWriter> writer_;
   std::optional<QuietToolkit> toolkit_;
   std::optional<FontTextRenderer> text_renderer_;

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <ctime>
+#include <optional>
 
 #include "command_line/values.h"
 
@@ -41,6 +44,56 @@ TEST(SystemClockTest, AgreesWithTheCLibrarysLocalTime) {
     EXPECT_TRUE(found) << moment.date_text() << " +" << moment.milliseconds << " ms, not between " << before << " and "
                        << after;
   }
+}
+
+// Runs with TZ set to a zone, and puts the old one back.
+class ZoneTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    if (old_) {
+      setenv("TZ", old_->c_str(), 1);
+    } else {
+      unsetenv("TZ");
+    }
+    tzset();
+  }
+  void use(const char* zone) {
+    if (const char* tz = getenv("TZ"); tz && !old_) old_ = tz;
+    setenv("TZ", zone, 1);
+    tzset();
+  }
+  std::optional<std::string> old_;
+};
+
+std::string utc_text(const LocalMoment& local) {
+  const LocalMoment utc = universal_time(local);
+  char text[40];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02lld:%02lld:%02lld.%03lld", utc.year, utc.month, utc.day,
+                static_cast<long long>(utc.milliseconds / 3'600'000),
+                static_cast<long long>(utc.milliseconds / 60'000 % 60),
+                static_cast<long long>(utc.milliseconds / 1000 % 60), static_cast<long long>(utc.milliseconds % 1000));
+  return text;
+}
+
+TEST_F(ZoneTest, LocalTimeToUniversalTime) {
+  use("Europe/Madrid");
+  EXPECT_EQ(utc_text(moment("2026-12-07 06:00")), "2026-12-07 05:00:00.000");
+  EXPECT_EQ(utc_text(moment("2026-07-01 00:30:15.250")), "2026-06-30 22:30:15.250");
+  // Put forward at 02:00 on 29 March: 02:30 never shows and is read as
+  // 03:30 summer time. Put back at 03:00 on 25 October: 02:30 comes twice,
+  // first in summer time.
+  EXPECT_EQ(utc_text(moment("2026-03-29 02:30")), "2026-03-29 01:30:00.000");
+  EXPECT_EQ(utc_text(moment("2026-10-25 02:30")), "2026-10-25 00:30:00.000");
+  EXPECT_EQ(utc_text(moment("2026-10-25 03:00")), "2026-10-25 02:00:00.000");
+  // Local mean time of Madrid before the zones: 14 minutes 44 seconds behind.
+  EXPECT_EQ(utc_text(moment("1900-01-01 00:00")), "1900-01-01 00:14:44.000");
+
+  use("Pacific/Kiritimati");  // 14 hours ahead: the day before in UTC
+  EXPECT_EQ(utc_text(moment("2026-01-01 00:30")), "2025-12-31 10:30:00.000");
+  use("Pacific/Apia");  // skipped 30 December 2011 as it crossed the date line
+  EXPECT_EQ(utc_text(moment("2011-12-30 12:00")), "2011-12-30 22:00:00.000");
+  use("UTC");
+  EXPECT_EQ(utc_text(moment("2099-12-31 23:59:59.999")), "2099-12-31 23:59:59.999");
 }
 
 }  // namespace

@@ -89,6 +89,19 @@ TEST(OptionsTest, ScriptWords) {
   EXPECT_EQ(script_duration(*options.script), 15 + 45 + 2500);
 }
 
+TEST(OptionsTest, SkyAndPlace) {
+  EXPECT_EQ(parsed({}).sky, SkyMode::design);
+  const Options options = parsed({"--sky", "true", "--place", "40.4168,-3.7038", "--positions", "-"});
+  EXPECT_EQ(options.sky, SkyMode::true_sky);
+  ASSERT_TRUE(options.place);
+  EXPECT_DOUBLE_EQ(options.place->latitude, 40.4168);
+  EXPECT_TRUE(options.headless());
+  EXPECT_EQ(parsed({"--sky=design"}).sky, SkyMode::design);
+  if (!sky::system_zone_rows().empty()) {
+    EXPECT_EQ(parsed({"--place", "MADRID"}).place->name, "Europe/Madrid");
+  }
+}
+
 TEST(OptionsTest, BadInputGetsOneLineSayingWhat) {
   const std::pair<std::vector<std::string>, const char*> cases[] = {
       {{"--frobnicate"}, "unknown option '--frobnicate'"},
@@ -121,6 +134,11 @@ TEST(OptionsTest, BadInputGetsOneLineSayingWhat) {
       {{"--scale", "2"}, "--scale sets the scale of a snapshot and needs --snapshot"},
       {{"--scale", "2", "--script", "tick"}, "--scale sets the scale of a snapshot and needs --snapshot"},
       {{"--full-screen", "--script", "tick"}, "--full-screen belongs to the window"},
+      {{"--sky", "real"}, "--sky 'real' is not a sky: give design or true"},
+      {{"--place", "40,181"}, "--place: longitude 181 is beyond 180 degrees"},
+      {{"--place", "Atlantis"}, "--place: unknown place 'Atlantis'"},
+      {{"--positions="}, "--positions needs a file name"},
+      {{"--sky", "true"}, "--sky true is drawn in headless runs only for now"},
   };
   for (const auto& [arguments, message] : cases) {
     SCOPED_TRACE(message);

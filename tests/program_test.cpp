@@ -15,10 +15,15 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace pelmora {
@@ -236,7 +241,8 @@ TEST_F(ProgramTest, BadOutputsAreRefusedBeforeTheRunAndTouchNothing) {
        {"--trace " + path("t.trace") + " --snapshot " + path("nodir/x.png"),
         "--trace " + path("t.png") + " --snapshot " + path("t.png"), "--snapshot " + path("null.png"),
         "--snapshot " + path("fifo.png"), "--script tick*100000000 --snapshot " + path("folder.svg"),
-        "--snapshot " + path("sky.jpg"), "--snapshot " + path("sky"), std::string("--trace - --snapshot -")}) {
+        "--snapshot " + path("sky.jpg"), "--snapshot " + path("sky"), std::string("--trace - --snapshot -"),
+        std::string("--trace - --positions -"), "--place 91,0 --positions " + path("p.tsv")}) {
     SCOPED_TRACE(arguments);
     const ProgramRun run = run_program(arguments);
     EXPECT_EQ(run.status, 2);
@@ -246,6 +252,94 @@ TEST_F(ProgramTest, BadOutputsAreRefusedBeforeTheRunAndTouchNothing) {
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(trace), {}), "old trace");
   EXPECT_TRUE(std::filesystem::is_symlink(path("null.png")));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 4);
+}
+
+// The rows of a positions table, each split at its tabs.
+std::vector<std::vector<std::string>> table_rows(const std::string& text) {
+  std::vector<std::vector<std::string>> rows;
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);) {
+    std::vector<std::string> cells;
+    std::istringstream fields(line);
+    for (std::string cell; std::getline(fields, cell, '\t');) cells.push_back(cell);
+    if (line.ends_with('\t')) cells.emplace_back();
+    rows.push_back(cells);
+  }
+  return rows;
+}
+
+TEST_F(ProgramTest, PositionsOfTheTrueSkyAndOfTheDesign) {
+  const char* old_zone = std::getenv("TZ");
+  const std::string kept = old_zone ? old_zone : "";
+  setenv("TZ", "Europe/Madrid", 1);
+  const ProgramRun run = run_program("--sky true --place 40.4168,-3.7038 --at '2026-12-07 06:00' --positions -");
+  old_zone ? setenv("TZ", kept.c_str(), 1) : unsetenv("TZ");
+  ASSERT_EQ(run.status, 0) << run.output;
+  const auto rows = table_rows(run.output);
+  ASSERT_EQ(rows.size(), 1u + 1 + 2 + 5 + 31 + 6);
+  EXPECT_EQ(rows[0], (std::vector<std::string>{"body", "kind", "ra_deg", "dec_deg", "height_deg", "x", "y"}));
+  // 05:00 UTC: the sidereal time and the moon as the ephemeris has them
+  // (PyEphem: 147.2848 and 231.9547).
+  EXPECT_EQ(rows[1][0], "local sidereal time");
+  const double sidereal_time = std::stod(rows[1][2]);
+  EXPECT_NEAR(sidereal_time, 147.2848, 0.001);
+  EXPECT_EQ(rows[3][0], "The moon");
+  EXPECT_NEAR(std::stod(rows[3][2]), 231.9547, 0.05);
+  int in_view = 0;
+  for (std::size_t i = 2; i < rows.size(); ++i) {
+    const auto& row = rows[i];
+    ASSERT_EQ(row.size(), 7u) << row[0];
+    if (row[5].empty() || row[1] == "marker") continue;
+    ++in_view;
+    const double ra = std::stod(row[2]), height = std::stod(row[4]);
+    EXPECT_EQ(std::stoi(row[5]), std::lround(640 + 16 * std::remainder(sidereal_time - ra, 360.0))) << row[0];
+    EXPECT_EQ(std::stoi(row[6]), std::lround(432 - 4.6 * height)) << row[0];
+  }
+  EXPECT_GE(in_view, 5);  // Regulus, Mars, Jupiter and more near the meridian
+
+  // The design: its own angles, no planets.
+  const auto design = table_rows(run_program("--at '2026-12-07 06:00' --positions -").output);
+  ASSERT_EQ(design.size(), 1u + 1 + 2 + 31 + 6);
+  // The chart angle is 206 at 06:00: Regulus at ((206 - 152) * 8 + 4) * 2.
+  EXPECT_EQ(design[21],
+            (std::vector<std::string>{"Regulus (alpha Leonis)", "star", "152.0000", "", "1.0000", "872", "427"}));
+}
+
+TEST_F(ProgramTest, TrueSkyFiguresAreErasedWhereTheyWereDrawnAndStandWhereThePositionsSay) {
+  // Two hours of simulated sky: the bodies move by fractions of pixels and
+  // the moon and planets move among the stars.
+  const ProgramRun run = run_program(
+      "--sky true --place 40.4168,-3.7038 --at '2026-12-07 05:00' --script tick*240 "
+      "--trace " +
+      path("true.trace") + " --positions " + path("true.tsv"));
+  ASSERT_EQ(run.status, 0) << run.output;
+  // Every circle on the picture at the end: drawn and not erased since.
+  std::map<std::tuple<std::string, std::string, std::string>, int> standing;
+  std::ifstream trace(path("true.trace"));
+  for (std::string line; std::getline(trace, line);) {
+    if (line == "cls") standing.clear();
+    std::istringstream words(line);
+    std::string kind, x, y, radius, colour;
+    if (!(words >> kind >> x >> y >> radius >> colour) || kind != "circle") continue;
+    if (colour == "000000") {
+      standing.erase({x, y, radius});
+    } else {
+      standing[{x, y, radius}] = 1;
+    }
+  }
+  std::ifstream table_file(path("true.tsv"));
+  const auto rows = table_rows(std::string(std::istreambuf_iterator<char>(table_file), {}));
+  std::set<std::pair<std::string, std::string>> placed;
+  for (const auto& row : rows)
+    if (row.size() == 7 && !row[5].empty()) placed.insert({row[5], row[6]});
+  int figures = 0;
+  for (const auto& [circle, drawn] : standing) {
+    const auto& [x, y, radius] = circle;
+    if (radius == "1") continue;  // a dot of the equator
+    ++figures;
+    EXPECT_TRUE(placed.count({x, y})) << "a ring at " << x << ", " << y << " of radius " << radius;
+  }
+  EXPECT_GE(figures, 8);
 }
 
 TEST_F(ProgramTest, SnapshotToStandardOutputIsThePicture) {
