@@ -12,16 +12,12 @@
 
 namespace pelmora {
 
-namespace {
-
 QString moment_text(const LocalMoment& moment) {
   const std::int64_t seconds = moment.milliseconds / 1000;
   return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", moment.year, moment.month, moment.day,
                            static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60),
                            static_cast<int>(seconds % 60));
 }
-
-}  // namespace
 
 // The moment is written as --at takes it and read by the same rules: a
 // local date and time with no zone, so that every time of a day can be

@@ -8,17 +8,6 @@
 
 namespace pelmora {
 
-namespace {
-
-QString moment_text(const LocalMoment& moment) {
-  const std::int64_t seconds = moment.milliseconds / 1000;
-  return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", moment.year, moment.month, moment.day,
-                           static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60),
-                           static_cast<int>(seconds % 60));
-}
-
-}  // namespace
-
 TimeControls::TimeControls(Form1Window& window, ChosenClock& clock) : QObject(&window), window_(window), clock_(clock) {
   go_to_moment = add(QCoreApplication::translate("TimeControls", "&Go to a moment..."),
                      QKeySequence(Qt::CTRL | Qt::Key_G), [this] {
