@@ -4,16 +4,22 @@
 // picture, the clock and the shell.
 #pragma once
 
+#include <memory>
+#include <string>
+
 #include "app/true_sky_source.h"
-#include "chart/true_chart_pass.h"
 #include "platform.h"
 #include "state.h"
 
 namespace pelmora {
 
+// Drawn by chart/; held by pointer so that the window's header needs none of chart/'s.
+class TrueChartPass;
+
 class Form1 {
  public:
   Form1(DrawingSurface& picture, Clock& clock, WindowShell& shell);
+  ~Form1();
   // One window's routines on one picture, clock and shell: neither copied nor moved.
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
@@ -62,7 +68,7 @@ class Form1 {
   Clock& clock_;
   WindowShell& shell_;
   TrueSkySource* true_sky_ = nullptr;
-  TrueChartPass true_pass_;
+  std::unique_ptr<TrueChartPass> true_pass_;
   unsigned true_load_ = 0;  // the load whose cleared picture the true pass draws on
   std::string true_base_date_;
   double true_base_seconds_ = 0;

@@ -2,6 +2,7 @@
 
 #include "calendar/solar_year.h"
 #include "chart/chart_geometry.h"
+#include "chart/true_chart_pass.h"
 #include "form1.h"
 
 namespace pelmora {
@@ -16,7 +17,9 @@ constexpr int kMidnightSunToLeftEdgeDegrees = 180 - kCentreOffsetDegrees;
 }  // namespace
 
 Form1::Form1(DrawingSurface& picture, Clock& clock, WindowShell& shell)
-    : Picture1(picture), clock_(clock), shell_(shell) {}
+    : Picture1(picture), clock_(clock), shell_(shell), true_pass_(std::make_unique<TrueChartPass>()) {}
+
+Form1::~Form1() = default;
 
 void Form1::Form_Load() {
   ++st.load_count;

@@ -5,6 +5,7 @@
 #include "chart/chart_geometry.h"
 #include "chart/figure_drawing.h"
 #include "chart/star_field.h"
+#include "chart/true_chart_pass.h"
 
 namespace pelmora {
 
@@ -19,7 +20,7 @@ bool Form1::in_view(Integer angle) const { return angle_in_view(st.chart_angle, 
 void Form1::draw_true_sky_pass(bool stepped) {
   if (true_load_ != st.load_count) {
     // A load cleared the picture and starts the simulated time afresh.
-    true_pass_.forget();
+    true_pass_->forget();
     true_load_ = st.load_count;
     true_base_date_ = clock_.date_text();
     true_base_seconds_ = double(clock_.seconds_since_midnight());
@@ -30,7 +31,7 @@ void Form1::draw_true_sky_pass(bool stepped) {
           ? true_sky_->places_at(true_base_date_, true_base_seconds_ + kSimulatedSecondsPerStep * double(true_steps_))
           : true_sky_->places_at(clock_.date_text(), double(clock_.seconds_since_midnight()));
   if (stepped) ++true_steps_;
-  true_pass_.draw(Picture1, st.level, st.fore_colour, places);
+  true_pass_->draw(Picture1, st.level, st.fore_colour, places);
 
   // "local", "lunar" and "solar": the sidereal time and the moon's and the
   // sun's right ascensions, in whole degrees.
