@@ -223,11 +223,6 @@ Problem combination_problem(const Options& options, const std::vector<const Opti
       return std::string(row->name) + " belongs to the window: it cannot be used with --script, --trace or --snapshot";
   if (scale_given && !options.snapshot_file)
     return "--scale sets the scale of a snapshot and needs --snapshot (the window takes its scale from the screen)";
-  // The window does not draw the true sky yet: better refused than the
-  // design shown under its name.
-  if (options.sky == SkyMode::true_sky && !options.headless())
-    return "--sky true is drawn in headless runs only for now: use it with --script, --trace, --snapshot or "
-           "--positions";
   return {};
 }
 
