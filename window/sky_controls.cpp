@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -93,6 +94,7 @@ QString SkyControls::description() const {
 std::optional<sky::Place> ask_place(QWidget* parent, const sky::Place& place, const std::vector<sky::ZoneRow>& rows) {
   QDialog dialog(parent);
   dialog.setWindowTitle(QStringLiteral("Place"));
+  dialog.setMinimumSize(420, 480);
   auto* layout = new QVBoxLayout(&dialog);
   if (place.unknown)
     layout->addWidget(new QLabel(QStringLiteral("The computer's time zone has no place in the zone database: "
@@ -104,7 +106,10 @@ std::optional<sky::Place> ask_place(QWidget* parent, const sky::Place& place, co
   layout->addWidget(search);
   auto* cities = new QListWidget(&dialog);
   cities->setAccessibleName(QStringLiteral("Cities"));
+  QSet<QString> listed;  // zone.tab repeats most of zone1970.tab's zones
   for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (listed.contains(QString::fromStdString(rows[i].zone))) continue;
+    listed.insert(QString::fromStdString(rows[i].zone));
     auto* item = new QListWidgetItem(city_line(rows[i]), cities);
     item->setData(Qt::UserRole, static_cast<int>(i));
   }
