@@ -122,7 +122,11 @@ Form1Window::Form1Window(Clock& clock)
         }
       }
     }
-    if (name && name->readout && name->title == "local" && sky_note_) name->detail += " " + sky_note_().toStdString();
+    if (name && name->readout && name->title == "local") {
+      // In the true sky the read-out is the sidereal time, not the chart angle's.
+      if (room_) name->detail = "The local sidereal time at the centre marker, in whole degrees.";
+      if (sky_note_) name->detail += " " + sky_note_().toStdString();
+    }
     return name;
   };
   picture1_->on_context_menu = [this](QPoint where) { actions_->show_menu(where); };
