@@ -5,7 +5,6 @@
 #pragma once
 
 #include "app/true_sky_source.h"
-#include "chart/star_field.h"
 #include "chart/true_chart_pass.h"
 #include "platform.h"
 #include "state.h"
@@ -15,7 +14,7 @@ namespace pelmora {
 class Form1 {
  public:
   Form1(DrawingSurface& picture, Clock& clock, WindowShell& shell);
-  // Its star-field renderer refers to its own state: neither copied nor moved.
+  // One window's routines on one picture, clock and shell: neither copied nor moved.
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
 
@@ -62,8 +61,6 @@ class Form1 {
   DrawingSurface& Picture1;
   Clock& clock_;
   WindowShell& shell_;
-  Module1 module1_;
-
   TrueSkySource* true_sky_ = nullptr;
   TrueChartPass true_pass_;
   unsigned true_load_ = 0;  // the load whose cleared picture the true pass draws on

@@ -16,7 +16,7 @@ constexpr int kMidnightSunToLeftEdgeDegrees = 180 - kCentreOffsetDegrees;
 }  // namespace
 
 Form1::Form1(DrawingSurface& picture, Clock& clock, WindowShell& shell)
-    : Picture1(picture), clock_(clock), shell_(shell), module1_(picture, st.level) {}
+    : Picture1(picture), clock_(clock), shell_(shell) {}
 
 void Form1::Form_Load() {
   ++st.load_count;

@@ -4,6 +4,7 @@
 #include "app/form1.h"
 #include "chart/chart_geometry.h"
 #include "chart/figure_drawing.h"
+#include "chart/star_field.h"
 
 namespace pelmora {
 
@@ -31,18 +32,21 @@ void Form1::draw_true_sky_pass(bool stepped) {
   if (stepped) ++true_steps_;
   true_pass_.draw(Picture1, st.level, st.fore_colour, places);
 
-  // "local" and "lunar": the sidereal time and the moon's right ascension,
-  // in whole degrees.
+  // "local", "lunar" and "solar": the sidereal time and the moon's and the
+  // sun's right ascensions, in whole degrees.
   const auto whole_degrees = [](double angle) {
     const int degrees = static_cast<int>(std::floor(angle)) % 360;
     return Integer(degrees <= 0 ? degrees + 360 : degrees);
   };
   st.local_angle = whole_degrees(places.sidereal_time);
   st.lunar_angle = whole_degrees(places.moon.ra);
+  st.solar_angle = whole_degrees(places.sun.ra);
   print_at(Picture1, 124, 48, st.local_angle, "    ");
   print_at(Picture1, 134, 48, "local");
   print_at(Picture1, 4, 42, "lunar");
   print_at(Picture1, 14, 42, st.lunar_angle, "    ");
+  print_at(Picture1, 124, 50, st.solar_angle, "    ");
+  print_at(Picture1, 134, 50, "solar");
 }
 
 void Form1::picture1_click() {
@@ -63,7 +67,7 @@ void Form1::picture1_click() {
     print_at(Picture1, 14, 42, st.lunar_angle, "    ");
 
     draw_equator_curve();
-    module1_.draw_star_field(st.chart_angle, st.step_eighth);
+    Module1{Picture1, st.level}.draw_star_field(st.chart_angle, st.step_eighth);
   }
   show_date();
   print_at(Picture1, 8, 44, st.chart_angle, "    ");

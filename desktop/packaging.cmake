@@ -26,9 +26,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://pelmora.org/")
 # The libraries the binary links, as dpkg-shlibdeps finds them; the X11
-# and offscreen platforms come with them, Wayland's with qt6-wayland.
+# and offscreen platforms come with them, Wayland's with qt6-wayland, the
+# toolkit's words (Yes, No, the file dialog) in the user's language with
+# qt6-translations-l10n.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

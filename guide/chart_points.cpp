@@ -10,17 +10,20 @@
 #include "chart/star_catalogue.h"
 #include "chart/star_field.h"
 #include "guide/moon_phase.h"
+#include "guide/words.h"
 
 namespace pelmora {
 
 namespace {
 
-std::string degrees(int angle) { return std::to_string(angle) + "\u00b0"; }
+std::string degrees(int angle) { return fill(guide_text(GUIDE_TR("Guide", "%1\u00b0")), {guide_number(angle)}); }
 
 std::string height_words(double degrees_above) {
   const long rounded = std::lround(degrees_above);
-  if (rounded == 0) return "on the baseline";
-  return std::to_string(std::labs(rounded)) + (rounded > 0 ? "\u00b0 above the baseline" : "\u00b0 below the baseline");
+  if (rounded == 0) return guide_text(GUIDE_TR("Guide", "on the baseline"));
+  return fill(rounded > 0 ? guide_text(GUIDE_TR("Guide", "%1 above the baseline"))
+                          : guide_text(GUIDE_TR("Guide", "%1 below the baseline")),
+              {degrees(static_cast<int>(std::labs(rounded)))});
 }
 
 // How far from a figure's outline a point still names it, in pixels.
@@ -36,10 +39,13 @@ std::optional<ChartName> readout_at(const ChartView& st, double x, double y) {
     if (readout.shown_in == hidden || row < readout.first_row || row > readout.last_row ||
         column < readout.first_column || column > readout.last_column)
       continue;
+    // A read-out's printed words ("lunar", "hrs, min, sec") are the
+    // chart's and stay as printed; the others are translated.
     std::string title(readout.name);
-    if (readout.name == "the number below it") title = "The chart angle";
-    if (readout.name == "title") title = "The title";
-    return ChartName{title, std::string(readout.meaning), true};
+    if (readout.name == "the number below it") title = guide_text(GUIDE_TR("Guide", "The chart angle"));
+    if (readout.name == "title") title = guide_text(GUIDE_TR("Guide", "The title"));
+    if (readout.name == "day, month, year") title = guide_text(readout.name);
+    return ChartName{title, guide_text(readout.meaning), true};
   }
   return std::nullopt;
 }
@@ -59,7 +65,7 @@ std::optional<ChartName> entry_at(const ChartView& st, double x, double y) {
   const auto consider = [&](double d, const catalogue_row& row, const std::string& detail) {
     if (nearest && d >= nearest_distance) return;
     nearest_distance = d;
-    nearest = ChartName{std::string(row.name), detail};
+    nearest = ChartName{guide_text(row.name), detail};
   };
   for_each_drawn_entry(st, [&](const PlacedEntry& entry) {
     const catalogue_row& row = entry.row;
@@ -67,14 +73,17 @@ std::optional<ChartName> entry_at(const ChartView& st, double x, double y) {
     if (const auto* star = std::get_if<star_entry>(&row.entry)) {
       const double d = distance(x, y, entry_x, entry_y);
       if (d <= star->rings().back().radius + kReach)
-        consider(d, row, "Star at " + degrees(star->longitude) + ", " + height_words(star->latitude) + ".");
+        consider(d, row,
+                 fill(guide_text(GUIDE_TR("Guide", "Star at %1, %2.")),
+                      {degrees(star->longitude), height_words(star->latitude)}));
       return;
     }
     const auto& mark = std::get<marker_entry>(row.entry);
     for (const segment& s : mark.segments())
       if (std::abs(x - entry_x) <= kReach && y >= level + s.top - kReach && y <= level + s.bottom + kReach)
         consider(std::abs(x - entry_x), row,
-                 "Marker at " + degrees(mark.longitude) + " on the baseline: " + std::string(row.note) + ".");
+                 fill(guide_text(GUIDE_TR("Guide", "Marker at %1 on the baseline: %2.")),
+                      {degrees(mark.longitude), guide_text(row.note)}));
   });
   return nearest;
 }
@@ -84,26 +93,32 @@ std::optional<ChartName> figure_at(const ChartView& st, double x, double y) {
   const int level = st.level.value();
   if (st.moon_drawn && angle_in_view(chart_angle, st.lunar_angle.value()) &&
       distance(x, y, st.moon_drawn_x.value(), st.moon_drawn_y.value()) <= kMoonRadius + kReach) {
-    return ChartName{"The moon", "At " + degrees(st.lunar_angle.value()) + " on the scale; " +
-                                     moon_phase_words(elongation_of_chart_phase(st.lunar_phase.value())) + "."};
+    return ChartName{
+        guide_text(GUIDE_TR("Guide", "The moon")),
+        fill(guide_text(GUIDE_TR("Guide", "At %1 on the scale; %2.")),
+             {degrees(st.lunar_angle.value()), moon_phase_words(elongation_of_chart_phase(st.lunar_phase.value()))})};
   }
   if (angle_in_view(chart_angle, st.solar_angle.value()) &&
       distance(x, y, st.sun_x.value(), level) <= kSunRadius + kReach) {
-    return ChartName{"The sun", "At " + degrees(st.solar_angle.value()) + " on the scale, on its yearly path."};
+    return ChartName{guide_text(GUIDE_TR("Guide", "The sun")),
+                     fill(guide_text(GUIDE_TR("Guide", "At %1 on the scale, on its yearly path.")),
+                          {degrees(st.solar_angle.value())})};
   }
   // The dots of the equator, on their grid 16 pixels apart.
   for (int column = kFirstEquatorColumn; column >= kLastEquatorColumn; --column) {
     const EquatorDot dot = equator_dot(st, column);
     if (std::abs(x - dot.x) <= kPixelsPerDegree / 2 && std::abs(y - dot.y) <= 5) {
       const double sine = std::sin(dot.angle * std::numbers::pi / 180);
-      return ChartName{"The celestial equator", "At " + degrees(dot.angle % 360 == 0 ? 360 : dot.angle % 360) + ", " +
-                                                    height_words(-kEquatorTiltDegrees * sine) +
-                                                    "; it crosses the sun's path at 180\u00b0 and 360\u00b0."};
+      return ChartName{guide_text(GUIDE_TR("Guide", "The celestial equator")),
+                       fill(guide_text(GUIDE_TR("Guide", "At %1, %2; it crosses the sun's path at %3 and %4.")),
+                            {degrees(dot.angle % 360 == 0 ? 360 : dot.angle % 360),
+                             height_words(-kEquatorTiltDegrees * sine), degrees(180), degrees(360)})};
     }
   }
   if (std::abs(x - kCentreMarkerX) <= kReach && y >= level + kCentreMarkerSegments.front().top &&
       y <= level + kCentreMarkerSegments.back().bottom)
-    return ChartName{"The centre marker", "The \"local\" read-out gives the scale's angle here."};
+    return ChartName{guide_text(GUIDE_TR("Guide", "The centre marker")),
+                     guide_text(GUIDE_TR("Guide", "The \"local\" read-out gives the scale's angle here."))};
   return std::nullopt;
 }
 
@@ -113,8 +128,9 @@ std::optional<ChartName> scale_at(const ChartView& st, double x, double y) {
   if (y < level - kLongTick.above || y > level + kLabelBelowBaseline + kCellHeight) return std::nullopt;
   long angle = std::lround(scale_angle_at(st.shown_chart_angle, st.step_eighth, x));
   angle = ((angle - 1) % 360 + 360) % 360 + 1;
-  return ChartName{"The baseline",
-                   "The sun's yearly path with its scale of angles; here " + degrees(static_cast<int>(angle)) + "."};
+  return ChartName{guide_text(GUIDE_TR("Guide", "The baseline")),
+                   fill(guide_text(GUIDE_TR("Guide", "The sun's yearly path with its scale of angles; here %1.")),
+                        {degrees(static_cast<int>(angle))})};
 }
 
 }  // namespace

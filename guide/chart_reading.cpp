@@ -5,6 +5,7 @@
 
 #include "guide/chart_points.h"
 #include "guide/moon_phase.h"
+#include "guide/words.h"
 
 namespace pelmora {
 
@@ -16,49 +17,31 @@ std::string two_digits(double value) {
   return text;
 }
 
-std::string plural(long count, const char* unit) {
-  std::string text = std::to_string(count);
-  text += ' ';
-  text += unit;
-  if (count != 1) text += 's';
-  return text;
-}
-
 }  // namespace
 
 std::string chart_in_words(const ChartView& st) {
   const bool simulation = st.simulation_mode;
-  std::string words = simulation ? "Simulation mode. Simulated time " : "Clock mode. ";
-  const auto add = [&words](const std::string& piece) { words += piece; };
-  add(two_digits(st.clock_hr));
-  add(":");
-  add(two_digits(st.clock_min));
-  if (!simulation) {
-    add(":");
-    add(two_digits(st.clock_sec));
-  }
+  std::string words = simulation ? fill(guide_text(GUIDE_TR("Guide", "Simulation mode. Simulated time %1:%2")),
+                                        {two_digits(st.clock_hr), two_digits(st.clock_min)})
+                                 : fill(guide_text(GUIDE_TR("Guide", "Clock mode. %1:%2:%3")),
+                                        {two_digits(st.clock_hr), two_digits(st.clock_min), two_digits(st.clock_sec)});
   const int month = st.display_month.value();
   if (month >= 1 && month <= 12) {
-    add(", ");
-    add(std::to_string(st.display_day.value()));
-    add(" ");
-    add(st.month_name);
-    add(" ");
-    add(std::to_string(st.display_year.value()));
+    // The day, the month's name as the chart prints it, the year.
+    words += fill(guide_text(GUIDE_TR("Guide", ", %1 %2 %3")),
+                  {std::to_string(st.display_day.value()), st.month_name, std::to_string(st.display_year.value())});
   }
-  add(". Sun at ");
-  add(std::to_string(st.solar_angle.value()));
-  add(" degrees, moon at ");
-  add(std::to_string(st.lunar_angle.value()));
-  add(" degrees, ");
-  add(moon_phase_words(elongation_of_chart_phase(st.lunar_phase.value())));
-  add(". Centre of the chart at ");
-  add(std::to_string(st.local_angle.value()));
-  add(" degrees.");
+  words += ". ";
+  words += fill(guide_text(GUIDE_TR("Guide", "Sun at %1 degrees, moon at %2 degrees, %3.")),
+                {guide_number(st.solar_angle.value()), guide_number(st.lunar_angle.value()),
+                 moon_phase_words(elongation_of_chart_phase(st.lunar_phase.value()))});
+  words += ' ';
+  words +=
+      fill(guide_text(GUIDE_TR("Guide", "Centre of the chart at %1 degrees.")), {guide_number(st.local_angle.value())});
   if (!simulation) {
-    add(" Next step in ");
-    add(plural(std::lround(std::floor(double(st.update_interval) - st.since_update)), "second"));
-    add(".");
+    words += ' ';
+    words += guide_counted(GUIDE_TR_N("Guide", "Next step in %n second(s)."),
+                           std::lround(std::floor(double(st.update_interval) - st.since_update)));
   }
   return words;
 }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "guide/words.h"
+
 namespace pelmora {
 
 namespace {
@@ -12,8 +14,10 @@ namespace {
 constexpr double kSynodicMonthDays = 29.530589;
 
 constexpr std::array<std::string_view, 8> kPhaseNames = {
-    "new",  "waxing crescent", "first quarter", "waxing gibbous",
-    "full", "waning gibbous",  "last quarter",  "waning crescent",
+    GUIDE_TR("Guide", "new"),           GUIDE_TR("Guide", "waxing crescent"),
+    GUIDE_TR("Guide", "first quarter"), GUIDE_TR("Guide", "waxing gibbous"),
+    GUIDE_TR("Guide", "full"),          GUIDE_TR("Guide", "waning gibbous"),
+    GUIDE_TR("Guide", "last quarter"),  GUIDE_TR("Guide", "waning crescent"),
 };
 
 }  // namespace
@@ -31,16 +35,18 @@ MoonPhase moon_phase(double elongation_degrees) {
 
 std::string moon_phase_words(double elongation_degrees) {
   const MoonPhase phase = moon_phase(elongation_degrees);
-  std::string words(phase.name);
-  words += ", " + std::to_string(std::lround(phase.lit_fraction * 100)) + " % lit, ";
   const long days = std::lround(phase.days_to_next);
-  const char* next = phase.next_is_full ? "full moon" : "new moon";
+  std::string next;
   if (days == 0) {
-    words += std::string("under a day to ") + next;
+    next = phase.next_is_full ? guide_text(GUIDE_TR("Guide", "under a day to full moon"))
+                              : guide_text(GUIDE_TR("Guide", "under a day to new moon"));
   } else {
-    words += std::to_string(days) + (days == 1 ? " day to " : " days to ") + next;
+    next = phase.next_is_full ? guide_counted(GUIDE_TR_N("Guide", "%n day(s) to full moon"), days)
+                              : guide_counted(GUIDE_TR_N("Guide", "%n day(s) to new moon"), days);
   }
-  return words;
+  //: the phase's name, how much of the moon is lit in per cent, the time to the next full or new moon
+  return fill(guide_text(GUIDE_TR("Guide", "%1, %2 % lit, %3")),
+              {guide_text(phase.name), guide_number(std::lround(phase.lit_fraction * 100)), next});
 }
 
 double elongation_of_chart_phase(int lunar_phase) {

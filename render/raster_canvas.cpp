@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <optional>
 
+#include "render/pixel_walks.h"
+
 namespace pelmora {
 
 namespace {
@@ -15,27 +17,6 @@ constexpr std::size_t kPrintedBlockLimit = 2048;
 // Scaled rings kept ready: a handful of radii, at a few centre fractions
 // for most scales.
 constexpr std::size_t kScaledRingLimit = 1024;
-
-// Bresenham, from the first point to the second, both included.
-template <typename Visit>
-void for_each_line_pixel(int ax, int ay, int bx, int by, const Visit& visit) {
-  const int dx = std::abs(bx - ax), sx = ax < bx ? 1 : -1;
-  const int dy = -std::abs(by - ay), sy = ay < by ? 1 : -1;
-  int error = dx + dy;
-  for (;;) {
-    visit(ax, ay);
-    if (ax == bx && ay == by) break;
-    const int twice = 2 * error;
-    if (twice >= dy) {
-      error += dy;
-      ax += sx;
-    }
-    if (twice <= dx) {
-      error += dx;
-      ay += sy;
-    }
-  }
-}
 
 // A colour a fraction level / (kInkLevels - 1) of the way from back to
 // fore, channel by channel, rounded.
@@ -247,23 +228,7 @@ void RasterCanvas::line_at(int ax, int ay, int bx, int by, Colour colour) {
 const std::vector<std::pair<int, int>>& RasterCanvas::circle_outline(int r) {
   auto& outline = circle_outlines_[r];
   if (!outline.empty()) return outline;
-  // Midpoint circle about a whole-pixel centre with a whole radius: the
-  // same outline wherever it stands, so an erase at x - 2 removes exactly
-  // what the draw at x put down.
-  if (r == 0) return outline = {{0, 0}};
-  int px = r, py = 0, error = 1 - r;
-  while (px >= py) {
-    for (const auto& [dx, dy] : {std::pair{px, py}, {py, px}})
-      for (const int sx : {1, -1})
-        for (const int sy : {1, -1}) outline.emplace_back(sx * dx, sy * dy);
-    ++py;
-    if (error < 0) {
-      error += 2 * py + 1;
-    } else {
-      --px;
-      error += 2 * (py - px) + 1;
-    }
-  }
+  for_each_ring_offset(r, [&outline](int dx, int dy) { outline.emplace_back(dx, dy); });
   std::sort(outline.begin(), outline.end());
   outline.erase(std::unique(outline.begin(), outline.end()), outline.end());
   return outline;

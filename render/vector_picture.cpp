@@ -11,6 +11,7 @@
 #include <unordered_map>
 
 #include "render/font_text_renderer.h"
+#include "render/pixel_walks.h"
 
 namespace pelmora {
 
@@ -87,36 +88,12 @@ void for_each_pixel(const VectorFigure& f, const TextPixels* text, const Visit& 
     if (inside(x, y)) visit(x, y, shade);
   };
   switch (f.kind) {
-    case VectorFigure::Kind::line: {
-      int x = f.a, y = f.b;
-      const int dx = std::abs(f.c - x), sx = x < f.c ? 1 : -1;
-      const int dy = -std::abs(f.d - y), sy = y < f.d ? 1 : -1;
-      for (int error = dx + dy;;) {
-        plot(x, y, plain(f.colour));
-        if (x == f.c && y == f.d) break;
-        const int twice = 2 * error;
-        if (twice >= dy) error += dy, x += sx;
-        if (twice <= dx) error += dx, y += sy;
-      }
+    case VectorFigure::Kind::line:
+      for_each_line_pixel(f.a, f.b, f.c, f.d, [&](int x, int y) { plot(x, y, plain(f.colour)); });
       break;
-    }
-    case VectorFigure::Kind::circle: {
-      if (f.c == 0) return plot(f.a, f.b, plain(f.colour));
-      // Points of the eight octants may coincide; visiting one twice is harmless.
-      for (int px = f.c, py = 0, error = 1 - f.c; px >= py;) {
-        for (const auto& [dx, dy] : {std::pair{px, py}, {py, px}})
-          for (const int sx : {1, -1})
-            for (const int sy : {1, -1}) plot(f.a + sx * dx, f.b + sy * dy, plain(f.colour));
-        ++py;
-        if (error < 0) {
-          error += 2 * py + 1;
-        } else {
-          --px;
-          error += 2 * (py - px) + 1;
-        }
-      }
+    case VectorFigure::Kind::circle:
+      for_each_ring_offset(f.c, [&](int dx, int dy) { plot(f.a + dx, f.b + dy, plain(f.colour)); });
       break;
-    }
     case VectorFigure::Kind::text:
       for (int row = 0; row < kCellHeight; ++row)
         for (int column = 0; column < text->cells; ++column)

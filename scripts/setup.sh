@@ -16,6 +16,8 @@ packages=(
   g++ cmake make pkg-config
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev qt6-wayland
   liberfa-dev tzdata
+  # Qt Linguist's lupdate and lrelease, and the toolkit's own translations
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
 )
 case "${1:-}" in
   "") ;;
@@ -27,7 +29,7 @@ case "${1:-}" in
 esac
 
 if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
-  echo "setup: this system has no apt-get/dpkg; install by hand: a C++20 compiler, CMake 3.25+, Qt 6 Widgets and Svg" \
+  echo "setup: this system has no apt-get/dpkg; install by hand: a C++20 compiler, CMake 3.25+, Qt 6 Widgets, Svg and Linguist tools" \
        "(with GoogleTest for the tests, Google Benchmark for the benchmarks)" >&2
   exit 1
 fi

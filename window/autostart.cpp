@@ -58,11 +58,13 @@ QString autostart_entry(const QString& program) {
 std::optional<QString> set_start_at_login(bool start) {
   const QString file = autostart_file();
   if (!start) {
-    if (QFileInfo::exists(file) && !QFile::remove(file)) return QStringLiteral("%1 could not be removed").arg(file);
+    if (QFileInfo::exists(file) && !QFile::remove(file))
+      return QCoreApplication::translate("Preferences", "%1 could not be removed").arg(file);
     return std::nullopt;
   }
   if (!QDir().mkpath(QFileInfo(file).absolutePath()))
-    return QStringLiteral("the folder %1 could not be made").arg(QFileInfo(file).absolutePath());
+    return QCoreApplication::translate("Preferences", "the folder %1 could not be made")
+        .arg(QFileInfo(file).absolutePath());
   QSaveFile out(file);
   if (!out.open(QIODevice::WriteOnly)) return out.errorString();
   out.write(autostart_entry(this_program()).toUtf8());

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -17,21 +18,23 @@ namespace pelmora {
 
 ChartActions::ChartActions(QWidget* window, ChartCommands commands)
     : QObject(window), window_(window), commands_(std::move(commands)) {
-  clock_mode = add(QStringLiteral("&Clock mode"), {}, [this] { commands_.switch_mode(); });
+  clock_mode = add(QCoreApplication::translate("ChartActions", "&Clock mode"), {}, [this] { commands_.switch_mode(); });
   clock_mode->setCheckable(true);
-  full_screen =
-      add(QStringLiteral("&Full screen"), QKeySequence(Qt::Key_F11), [this] { commands_.toggle_full_screen(); });
+  full_screen = add(QCoreApplication::translate("ChartActions", "&Full screen"), QKeySequence(Qt::Key_F11),
+                    [this] { commands_.toggle_full_screen(); });
   full_screen->setCheckable(true);
-  save_picture = add(QStringLiteral("&Save picture..."), QKeySequence::Save, [this] { save(); });
-  copy_picture = add(QStringLiteral("C&opy picture"), QKeySequence::Copy,
+  save_picture =
+      add(QCoreApplication::translate("ChartActions", "&Save picture..."), QKeySequence::Save, [this] { save(); });
+  copy_picture = add(QCoreApplication::translate("ChartActions", "C&opy picture"), QKeySequence::Copy,
                      [this] { QApplication::clipboard()->setImage(commands_.picture()); });
-  help = add(QStringLiteral("&Help"), QKeySequence::HelpContents, [this] { show_help(); });
-  about = add(QStringLiteral("&About Pelmora"), {}, [this] {
+  help = add(QCoreApplication::translate("ChartActions", "&Help"), QKeySequence::HelpContents, [this] { show_help(); });
+  about = add(QCoreApplication::translate("ChartActions", "&About Pelmora"), {}, [this] {
     const QString note = commands_.about_note ? commands_.about_note() : QString();
-    QMessageBox::about(window_, QStringLiteral("About Pelmora"),
+    QMessageBox::about(window_, QCoreApplication::translate("ChartActions", "About Pelmora"),
                        note.isEmpty() ? about_text() : about_text() + QStringLiteral("<p>%1</p>").arg(note));
   });
-  quit = add(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { commands_.quit(); });
+  quit = add(QCoreApplication::translate("ChartActions", "&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+             [this] { commands_.quit(); });
 }
 
 QString picture_file_name(const QDateTime& moment) {
@@ -80,12 +83,13 @@ void ChartActions::save() {
     folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   if (!QDir(folder).exists()) folder = QDir::homePath();
   // The filters and their extensions in the order of PictureFormat.
-  const QStringList filters = {QStringLiteral("PNG pictures (*.png)"), QStringLiteral("SVG drawings (*.svg)"),
-                               QStringLiteral("PDF documents (*.pdf)")};
+  const QStringList filters = {QCoreApplication::translate("ChartActions", "PNG pictures (*.png)"),
+                               QCoreApplication::translate("ChartActions", "SVG drawings (*.svg)"),
+                               QCoreApplication::translate("ChartActions", "PDF documents (*.pdf)")};
   const QStringList extensions = {QStringLiteral(".png"), QStringLiteral(".svg"), QStringLiteral(".pdf")};
   QString filter = filters.front();
   QString name =
-      QFileDialog::getSaveFileName(window_, QStringLiteral("Save picture"),
+      QFileDialog::getSaveFileName(window_, QCoreApplication::translate("ChartActions", "Save picture"),
                                    folder + '/' + picture_file_name(commands_.moment()), filters.join(";;"), &filter);
   if (name.isEmpty()) return;
   // A name with none of the formats' extensions takes the chosen filter's.
@@ -98,9 +102,10 @@ void ChartActions::save() {
                                                      : save_drawing_as(commands_.figures(), *format, name);
   if (!problem && commands_.picture_saved_in) commands_.picture_saved_in(QFileInfo(name).absolutePath());
   if (problem)
-    QMessageBox::warning(
-        window_, QStringLiteral("Save picture"),
-        QStringLiteral("The picture was not saved: %1.\n\nAny file of that name is as it was.").arg(*problem));
+    QMessageBox::warning(window_, QCoreApplication::translate("ChartActions", "Save picture"),
+                         QCoreApplication::translate(
+                             "ChartActions", "The picture was not saved: %1.\n\nAny file of that name is as it was.")
+                             .arg(*problem));
 }
 
 void ChartActions::show_help() {

@@ -1,6 +1,7 @@
 #include "window/colour_controls.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPalette>
 #include <QTextBrowser>
@@ -90,18 +91,18 @@ ColourControls::ColourControls(Form1Window& window, ColourScheme scheme, std::fu
     : QObject(&window),
       window_(window),
       chosen_(std::move(chosen)),
-      menu_(new QMenu(QStringLiteral("Co&lours"), &window)),
+      menu_(new QMenu(QCoreApplication::translate("ColourControls", "Co&lours"), &window)),
       group_(new QActionGroup(this)) {
   const auto label = [](ColourScheme s) {
     switch (s) {
       case ColourScheme::bright:
-        return QStringLiteral("&Bright");
+        return QCoreApplication::translate("ColourControls", "&Bright");
       case ColourScheme::night:
-        return QStringLiteral("&Night (red)");
+        return QCoreApplication::translate("ColourControls", "&Night (red)");
       case ColourScheme::classic:
         break;
     }
-    return QStringLiteral("&Classic");
+    return QCoreApplication::translate("ColourControls", "&Classic");
   };
   for (const ColourScheme s : kColourSchemes) {
     QAction* action = menu_->addAction(label(s));

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
@@ -18,6 +19,7 @@
 
 #include "app/handler_boundary.h"
 #include "guide/chart_reading.h"
+#include "guide/words.h"
 #include "window/session.h"
 #include "window/tick_pacing.h"
 
@@ -96,7 +98,7 @@ Form1Window::Form1Window(Clock& clock)
   // Return and Enter press a button in focus, as Space does.
   for (QPushButton* button : {clock_mode_, cmd_exit_}) button->installEventFilter(this);
   update_mode_tip();
-  cmd_exit_->setToolTip(QStringLiteral("End the program (asks first)."));
+  cmd_exit_->setToolTip(QCoreApplication::translate("Form1Window", "End the program (asks first)."));
   actions_ = new ChartActions(this, {.switch_mode = [this] { clock_mode_->click(); },
                                      .in_clock_mode = [this] { return !is_true(form_.state().simulation_mode); },
                                      .toggle_full_screen = [this] { toggle_full_screen(); },
@@ -111,15 +113,14 @@ Form1Window::Form1Window(Clock& clock)
                                      .guard = [this](const std::function<void()>& run) { guarded(run); }});
   picture1_->name_at = [this](QPointF point) {
     auto name = name_at(form_.state(), point.x(), point.y());
+    // The clock's time and date read-outs follow the clock, which is not
+    // the computer's now (found by their titles in the language in use).
     if (name && name->readout && !clock_note_.isEmpty()) {
-      // The read-outs that follow the clock, which is not the computer's now.
-      for (const auto& [computers, set] : {std::pair<std::string, std::string>{"The computer's clock", "The clock"},
-                                           {"the computer's clock", "the clock"}}) {
-        if (const auto at = name->detail.find(computers); at != std::string::npos) {
-          name->detail.replace(at, computers.size(), set);
-          name->detail += " " + clock_note_.toStdString();
-          break;
-        }
+      if (name->title == "hrs, min, sec") {
+        name->detail = clock_note_.toStdString();
+      } else if (name->title == guide_text(GUIDE_TR("Guide", "day, month, year"))) {
+        name->detail =
+            (QCoreApplication::translate("Form1Window", "The date of the clock.") + ' ' + clock_note_).toStdString();
       }
     }
     if (name && name->readout && name->title == "local") {
@@ -164,9 +165,11 @@ void Form1Window::update_reading() {
 
 void Form1Window::update_mode_tip() {
   // The button's caption names the mode it switches to.
-  clock_mode_->setToolTip(clock_mode_->text() == QStringLiteral("simulation")
-                              ? QStringLiteral("Switch to simulation mode: the chart turns as fast as it can.")
-                              : QStringLiteral("Switch to clock mode: the chart follows the computer's clock."));
+  clock_mode_->setToolTip(
+      clock_mode_->text() == QStringLiteral("simulation")
+          ? QCoreApplication::translate("Form1Window", "Switch to simulation mode: the chart turns as fast as it can.")
+          : QCoreApplication::translate("Form1Window",
+                                        "Switch to clock mode: the chart follows the computer's clock."));
 }
 
 bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
@@ -349,9 +352,10 @@ void Form1Window::report_and_finish(const RuntimeError& error) {
   std::fprintf(stderr, "%s\n", runtime_error_text(error).c_str());
   // Ended from here on: no handler runs while the box waits to be read.
   stop(1);
-  QMessageBox::critical(
-      this, QStringLiteral("Pelmora10"),
-      QStringLiteral("Run-time error '%1':\n\n%2").arg(error.number()).arg(QString::fromUtf8(error.what())));
+  QMessageBox::critical(this, QStringLiteral("Pelmora10"),
+                        QCoreApplication::translate("Form1Window", "Run-time error '%1':\n\n%2")
+                            .arg(error.number())
+                            .arg(QString::fromUtf8(error.what())));
   finish(1);
 }
 

@@ -1,5 +1,6 @@
 #include "window/help_window.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QFile>
@@ -17,6 +18,7 @@
 #include "render/pixel_scale.h"
 
 #include "window/labelled_chart.h"
+#include "window/translations.h"
 
 namespace pelmora {
 
@@ -50,17 +52,18 @@ void size_images(QTextDocument* document, const QString& name, QSizeF size) {
 }  // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), text_(new QTextBrowser(this)) {
-  setWindowTitle(QStringLiteral("Pelmora Help"));
-  setAccessibleName(QStringLiteral("Help"));
+  setWindowTitle(QCoreApplication::translate("HelpWindow", "Pelmora Help"));
+  setAccessibleName(QCoreApplication::translate("HelpWindow", "Help"));
   text_->setOpenExternalLinks(false);
   // Drawn at the screen's resolution for its widest; shown narrower when
   // the window is.
   chart_ = labelled_chart(std::clamp(kPictureMostWidth * devicePixelRatioF() / kPictureWidth, kMinScale, kMaxScale));
-  QFile page(QStringLiteral(":/help/help.html"));
+  QFile page(help_page(ui_language()));
   if (page.open(QIODevice::ReadOnly)) {
     text_->setHtml(QString::fromUtf8(page.readAll()));
   } else {  // only a broken build lacks its resource
-    text_->setPlainText(QStringLiteral("The help page could not be read: %1").arg(page.errorString()));
+    text_->setPlainText(
+        QCoreApplication::translate("HelpWindow", "The help page could not be read: %1").arg(page.errorString()));
   }
   text_->viewport()->installEventFilter(this);
 
@@ -105,13 +108,17 @@ void HelpWindow::fit_picture() {
 }
 
 QString about_text() {
-  return QStringLiteral(
-             "<h3>Pelmora %1</h3>"
-             "<p>A sky clock: the band of sky along the sun's yearly path, as seen from the northern hemisphere, "
-             "turning with the time of day.</p>"
-             "<p>Copyright 2026 The Pelmora developers. Released under the MIT licence.</p>"
-             "<p>The chart's text is set in Liberation Sans, under the SIL Open Font License 1.1.</p>")
-      .arg(QGuiApplication::applicationVersion());
+  const auto paragraph = [](const char* english) {
+    return QStringLiteral("<p>%1</p>").arg(QCoreApplication::translate("AboutBox", english));
+  };
+  return QStringLiteral("<h3>Pelmora %1</h3>").arg(QGuiApplication::applicationVersion()) +
+         paragraph(QT_TRANSLATE_NOOP("AboutBox",
+                                     "A sky clock: the band of sky along the sun's yearly path, as seen from the "
+                                     "northern hemisphere, turning with the time of day.")) +
+         paragraph(
+             QT_TRANSLATE_NOOP("AboutBox", "Copyright 2026 The Pelmora developers. Released under the MIT licence.")) +
+         paragraph(QT_TRANSLATE_NOOP(
+             "AboutBox", "The chart's text is set in Liberation Sans, under the SIL Open Font License 1.1."));
 }
 
 }  // namespace pelmora

@@ -1,5 +1,6 @@
 #include "window/labelled_chart.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -59,27 +60,34 @@ QImage labelled_chart(double scale) {
 
   const int level = st.level.value();
   std::vector<Label> labels = {
-      {cell(30, 1), "title", {120, 0}},
-      {cell(20, 3), "minutes log in error", {190, 10}},
-      {cell(136, 4), "time", {-110, 0}},
-      {cell(7, 42), "lunar: the moon's angle", {150, -40}},
-      {cell(10, 44), "chart angle (left edge)", {150, 20}},
-      {cell(6, 50), "cycle or update", {60, 50}},
-      {cell(76, 50), "date", {0, 50}},
-      {cell(127, 48), "local: the angle at the centre", {-190, -30}},
-      {cell(127, 50), "solar: the sun's angle", {-150, 50}},
-      {{640, level - 29}, "centre marker", {0, -140}},
-      {{1000, level}, "the sun's path and its scale", {0, 110}},
-      {{st.sun_x.value(), level + 26}, "the sun", {0, 120}},
+      {cell(30, 1), QCoreApplication::translate("LabelledChart", "title"), {120, 0}},
+      {cell(20, 3), QStringLiteral("minutes log in error"), {190, 10}},
+      {cell(136, 4), QCoreApplication::translate("LabelledChart", "time"), {-110, 0}},
+      {cell(7, 42), QCoreApplication::translate("LabelledChart", "lunar: the moon's angle"), {150, -40}},
+      {cell(10, 44), QCoreApplication::translate("LabelledChart", "chart angle (left edge)"), {150, 20}},
+      {cell(6, 50), QCoreApplication::translate("LabelledChart", "cycle or update"), {60, 50}},
+      {cell(76, 50), QCoreApplication::translate("LabelledChart", "date"), {0, 50}},
+      {cell(127, 48), QCoreApplication::translate("LabelledChart", "local: the angle at the centre"), {-190, -30}},
+      {cell(127, 50), QCoreApplication::translate("LabelledChart", "solar: the sun's angle"), {-150, 50}},
+      {{640, level - 29}, QCoreApplication::translate("LabelledChart", "centre marker"), {0, -140}},
+      {{1000, level}, QCoreApplication::translate("LabelledChart", "the sun's path and its scale"), {0, 110}},
+      {{st.sun_x.value(), level + 26}, QCoreApplication::translate("LabelledChart", "the sun"), {0, 120}},
   };
-  if (st.moon_drawn) labels.push_back({{st.moon_drawn_x.value(), st.moon_drawn_y.value() - 11}, "the moon", {0, -90}});
+  if (st.moon_drawn)
+    labels.push_back({{st.moon_drawn_x.value(), st.moon_drawn_y.value() - 11},
+                      QCoreApplication::translate("LabelledChart", "the moon"),
+                      {0, -90}});
   if (const auto antares = entry_position(st, 240, 1))
-    labels.push_back({{antares->x, antares->y + 4}, "a star (Antares)", {0, 160}});
+    labels.push_back(
+        {{antares->x, antares->y + 4}, QCoreApplication::translate("LabelledChart", "a star (Antares)"), {0, 160}});
   if (const auto solstice = entry_position(st, 270, 1))
-    labels.push_back({{solstice->x, level + 20}, "December solstice", {0, 150}});
+    labels.push_back(
+        {{solstice->x, level + 20}, QCoreApplication::translate("LabelledChart", "December solstice"), {0, 150}});
   // An equator dot left of the middle.
   const EquatorDot dot = equator_dot(st, 62);
-  labels.push_back({{dot.x, static_cast<int>(std::lround(dot.y))}, "celestial equator", {0, -70}});
+  labels.push_back({{dot.x, static_cast<int>(std::lround(dot.y))},
+                    QCoreApplication::translate("LabelledChart", "celestial equator"),
+                    {0, -70}});
 
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);

@@ -27,6 +27,7 @@
 #include "window/settings.h"
 #include "window/sky_controls.h"
 #include "window/time_controls.h"
+#include "window/translations.h"
 #include "window/version.h"
 #include "window/window_watch.h"
 
@@ -101,6 +102,7 @@ int run_window(const pelmora::Options& options, char* program) {
   start_toolkit_quietly();
   QApplication application(toolkit.count, toolkit.pointers.data());
   toolkit_started();
+  load_translations();
   take_desktop_identity();
   // From here on a signal ends the program the ordinary way, also one that
   // arrives while the window is still loading.

@@ -1,5 +1,6 @@
 #include "window/moment_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -11,8 +12,6 @@
 
 namespace pelmora {
 
-namespace {
-
 QString moment_text(const LocalMoment& moment) {
   const std::int64_t seconds = moment.milliseconds / 1000;
   return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", moment.year, moment.month, moment.day,
@@ -20,29 +19,30 @@ QString moment_text(const LocalMoment& moment) {
                            static_cast<int>(seconds % 60));
 }
 
-}  // namespace
-
 // The moment is written as --at takes it and read by the same rules: a
 // local date and time with no zone, so that every time of a day can be
 // chosen, also one that a summer-time change skips.
 MomentChoice ask_moment(QWidget* parent, const LocalMoment& shown) {
   QDialog dialog(parent);
-  dialog.setWindowTitle(QStringLiteral("Go to a moment"));
+  dialog.setWindowTitle(QCoreApplication::translate("MomentDialog", "Go to a moment"));
   auto* layout = new QVBoxLayout(&dialog);
-  auto* label = new QLabel(QStringLiteral("&Date and local time, YYYY-MM-DD HH:MM:SS (years 1000 to 9999); the "
-                                          "clock runs on from there:"),
-                           &dialog);
+  auto* label =
+      new QLabel(QCoreApplication::translate("MomentDialog",
+                                             "&Date and local time, YYYY-MM-DD HH:MM:SS (years 1000 to 9999); the "
+                                             "clock runs on from there:"),
+                 &dialog);
   label->setWordWrap(true);
   auto* edit = new QLineEdit(moment_text(shown), &dialog);
-  edit->setAccessibleName(QStringLiteral("Date and local time"));
+  edit->setAccessibleName(QCoreApplication::translate("MomentDialog", "Date and local time"));
   label->setBuddy(edit);
   auto* problem = new QLabel(&dialog);
   problem->setWordWrap(true);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   QPushButton* go = buttons->button(QDialogButtonBox::Ok);
-  go->setText(QStringLiteral("&Go"));
-  QPushButton* now = buttons->addButton(QStringLiteral("&Now"), QDialogButtonBox::ResetRole);
-  now->setToolTip(QStringLiteral("Back to the computer's clock"));
+  go->setText(QCoreApplication::translate("MomentDialog", "&Go"));
+  QPushButton* now =
+      buttons->addButton(QCoreApplication::translate("MomentDialog", "&Now"), QDialogButtonBox::ResetRole);
+  now->setToolTip(QCoreApplication::translate("MomentDialog", "Back to the computer's clock"));
   layout->addWidget(label);
   layout->addWidget(edit);
   layout->addWidget(problem);

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -42,7 +43,7 @@ PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent), canvas_(&text_r
   // What a screen reader finds: the chart, by this name; its description
   // reads the chart in words.
   setObjectName(kChartObjectName);
-  setAccessibleName(QStringLiteral("Sky chart"));
+  setAccessibleName(QCoreApplication::translate("PictureWidget", "Sky chart"));
 }
 
 bool PictureWidget::show_tip(const QPoint& position, const QPoint& global_position) {

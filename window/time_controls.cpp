@@ -1,32 +1,26 @@
 #include "window/time_controls.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 
 #include "window/moment_dialog.h"
 
 namespace pelmora {
 
-namespace {
-
-QString moment_text(const LocalMoment& moment) {
-  const std::int64_t seconds = moment.milliseconds / 1000;
-  return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", moment.year, moment.month, moment.day,
-                           static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60),
-                           static_cast<int>(seconds % 60));
-}
-
-}  // namespace
-
 TimeControls::TimeControls(Form1Window& window, ChosenClock& clock) : QObject(&window), window_(window), clock_(clock) {
-  go_to_moment = add(QStringLiteral("&Go to a moment..."), QKeySequence(Qt::CTRL | Qt::Key_G), [this] {
-    const MomentChoice choice = ask_moment(&window_, clock_.now());
-    if (const auto* moment = std::get_if<LocalMoment>(&choice)) go_to(*moment);
-    if (std::holds_alternative<BackToNow>(choice)) go_to_now();
-  });
-  now = add(QStringLiteral("&Now"), QKeySequence(Qt::Key_Home), [this] { go_to_now(); });
-  pause = add(QStringLiteral("&Pause"), QKeySequence(Qt::Key_P), [this] { toggle_pause(); });
+  go_to_moment = add(QCoreApplication::translate("TimeControls", "&Go to a moment..."),
+                     QKeySequence(Qt::CTRL | Qt::Key_G), [this] {
+                       const MomentChoice choice = ask_moment(&window_, clock_.now());
+                       if (const auto* moment = std::get_if<LocalMoment>(&choice)) go_to(*moment);
+                       if (std::holds_alternative<BackToNow>(choice)) go_to_now();
+                     });
+  now = add(QCoreApplication::translate("TimeControls", "&Now"), QKeySequence(Qt::Key_Home), [this] { go_to_now(); });
+  pause =
+      add(QCoreApplication::translate("TimeControls", "&Pause"), QKeySequence(Qt::Key_P), [this] { toggle_pause(); });
   pause->setCheckable(true);
-  step = add(QStringLiteral("One &step"), QKeySequence(Qt::Key_Period), [this] { window_.step(); });
+  step = add(QCoreApplication::translate("TimeControls", "One &step"), QKeySequence(Qt::Key_Period),
+             [this] { window_.step(); });
   step->setEnabled(false);
   window_.actions()->add_menu_section({go_to_moment, now, pause, step});
   window_.actions()->commands().about_note = [this] { return clock_note(); };
@@ -64,9 +58,9 @@ void TimeControls::toggle_pause() {
 QString TimeControls::clock_note() const {
   const auto set_to = clock_.set_to();
   if (!set_to) return {};
-  return QStringLiteral(
-             "The clock is not the computer's: it was set to %1 and runs on from there (Home goes back "
-             "to now).")
+  return QCoreApplication::translate("TimeControls",
+                                     "The clock is not the computer's: it was set to %1 and runs on from there (Home "
+                                     "goes back to now).")
       .arg(moment_text(*set_to));
 }
 
