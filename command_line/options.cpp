@@ -223,11 +223,6 @@ Problem combination_problem(const Options& options, const std::vector<const Opti
       return std::string(row->name) + " belongs to the window: it cannot be used with --script, --trace or --snapshot";
   if (scale_given && !options.snapshot_file)
     return "--scale sets the scale of a snapshot and needs --snapshot (the window takes its scale from the screen)";
-  // The window does not draw the true sky yet: better refused than the
-  // design shown under its name.
-  if (options.sky == SkyMode::true_sky && !options.headless())
-    return "--sky true is drawn in headless runs only for now: use it with --script, --trace, --snapshot or "
-           "--positions";
   return {};
 }
 
@@ -293,7 +288,8 @@ std::string usage_text() {
          "                    lines, circles and text drawn at that size\n"
          "  --sky design|true the chart as designed (the default), or the true sky for\n"
          "                    your place: sun, moon, five planets and the stars where\n"
-         "                    they stand, the centre marker at the local sidereal time\n"
+         "                    they stand, the centre marker at the local sidereal time;\n"
+         "                    the window's Sky menu chooses and keeps it\n"
          "  --place PLACE     where you stand, for the true sky: LAT,LON in decimal\n"
          "                    degrees (north and east positive, e.g. 40.4168,-3.7038)\n"
          "                    or a time zone or its city (Europe/Madrid, Madrid);\n"

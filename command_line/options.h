@@ -22,7 +22,7 @@ enum class SkyMode { design, true_sky };
 
 struct Options {
   std::optional<LocalMoment> at;
-  SkyMode sky = SkyMode::design;
+  std::optional<SkyMode> sky;                 // none: as the settings say (the design headless)
   std::optional<sky::Place> place;            // none: the computer's time zone's place
   std::optional<std::string> positions_file;  // "-" is standard output
   std::optional<std::vector<ScriptEvent>> script;

@@ -90,7 +90,7 @@ TEST(OptionsTest, ScriptWords) {
 }
 
 TEST(OptionsTest, SkyAndPlace) {
-  EXPECT_EQ(parsed({}).sky, SkyMode::design);
+  EXPECT_FALSE(parsed({}).sky);
   const Options options = parsed({"--sky", "true", "--place", "40.4168,-3.7038", "--positions", "-"});
   EXPECT_EQ(options.sky, SkyMode::true_sky);
   ASSERT_TRUE(options.place);
@@ -138,7 +138,6 @@ TEST(OptionsTest, BadInputGetsOneLineSayingWhat) {
       {{"--place", "40,181"}, "--place: longitude 181 is beyond 180 degrees"},
       {{"--place", "Atlantis"}, "--place: unknown place 'Atlantis'"},
       {{"--positions="}, "--positions needs a file name"},
-      {{"--sky", "true"}, "--sky true is drawn in headless runs only for now"},
   };
   for (const auto& [arguments, message] : cases) {
     SCOPED_TRACE(message);

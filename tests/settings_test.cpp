@@ -11,10 +11,12 @@
 #include <random>
 
 #include "clocks/chosen_clock.h"
+#include "support/test_support.h"
 #include "window/autostart.h"
 #include "window/form1_window.h"
 #include "window/remembered_place.h"
 #include "window/settings.h"
+#include "window/sky_controls.h"
 #include "window/time_controls.h"
 
 namespace pelmora::testing {
@@ -66,6 +68,10 @@ TEST_F(SettingsTest, WhatIsSetIsThereNextTime) {
     settings.set_last_in_clock_mode(true);
     settings.set_colours(ColourScheme::night);
     settings.set_picture_folder("/tmp/sky pictures, old");
+    EXPECT_FALSE(settings.true_sky());
+    EXPECT_FALSE(settings.place());
+    settings.set_true_sky(true);
+    settings.set_place({-33.9, 151.2, "-33.9, 151.2"});
   }
   // Written as each changed: no end of the program needed.
   EXPECT_NE(file_text().find("colours=night"), std::string::npos);
@@ -75,11 +81,16 @@ TEST_F(SettingsTest, WhatIsSetIsThereNextTime) {
   EXPECT_TRUE(again.last_in_clock_mode());
   EXPECT_EQ(again.colours(), ColourScheme::night);
   EXPECT_EQ(again.picture_folder(), "/tmp/sky pictures, old");
+  EXPECT_TRUE(again.true_sky());
+  ASSERT_TRUE(again.place());
+  EXPECT_EQ(again.place()->latitude, -33.9);
+  EXPECT_EQ(again.place()->longitude, 151.2);
   EXPECT_TRUE(said.lines().empty());
 
   // --reset-settings: the defaults, now and next time.
   Settings reset(file, true, said.file);
   EXPECT_EQ(reset.colours(), ColourScheme::classic);
+  EXPECT_FALSE(reset.true_sky());
   EXPECT_EQ(Settings(file, false, said.file).colours(), ColourScheme::classic);
 }
 
@@ -90,14 +101,17 @@ TEST_F(SettingsTest, UnreadableValuesAreLeftOutAndKept) {
       "[window]\nx=10\ny=twenty\nwidth=900\nheight=700\n"
       "[start]\nmode=sometimes\nlast_mode=clock\n"
       "[view]\ncolours=aurora\n"
-      "[sky]\nplace=\"52.5N 13.4E\"\n");
+      "[sky]\nsky=maybe\nplace=\"52.5N 13.4E\"\n");
   Settings settings(file, false, said.file);
   EXPECT_FALSE(settings.window_place());
   EXPECT_EQ(settings.start_mode(), StartMode::as_designed);
   EXPECT_TRUE(settings.last_in_clock_mode());
   EXPECT_EQ(settings.colours(), ColourScheme::classic);
   ASSERT_EQ(said.lines().size(), 1u);
-  EXPECT_NE(said.lines()[0].find("window/y, start/mode, view/colours"), std::string::npos) << said.lines()[0];
+  EXPECT_NE(said.lines()[0].find("window/y, start/mode, view/colours, sky/sky, sky/place"), std::string::npos)
+      << said.lines()[0];
+  EXPECT_FALSE(settings.true_sky());
+  EXPECT_FALSE(settings.place());
   settings.set_last_in_clock_mode(false);
   settings.set_picture_folder("/tmp");
   const std::string text = file_text();
@@ -237,6 +251,35 @@ TEST(TimeControlsTest, MomentNowPauseAndStep) {
   EXPECT_FALSE(window.timer_running());
   controls.toggle_pause();
   EXPECT_TRUE(window.timer_running());
+}
+
+// The Sky menu's choice shows at once, and the design comes back as it was.
+TEST(SkyControlsTest, SwitchingTheSkyRedrawsTheChartAndBack) {
+  SettableClock clock;
+  clock.seconds = 36000;
+  Form1Window window(clock);
+  std::vector<bool> kept;
+  SkyControls sky(window, false, {40.4168, -3.7038, "40.4168, -3.7038"}, [&](bool t) { kept.push_back(t); }, {});
+  window.load();
+  window.show();
+  // Paused: no tick draws between the pictures compared.
+  window.set_paused(true);
+  const QImage design = window.picture()->picture();
+  EXPECT_FALSE(window.true_sky());
+
+  sky.choose_sky(true);
+  EXPECT_TRUE(window.true_sky());
+  EXPECT_NE(window.picture()->picture(), design);
+  EXPECT_TRUE(window.picture()->accessibleDescription().contains("The true sky at 40.4168° N, 3.7038° W"));
+  sky.choose_place({-33.9, 151.2, "-33.9, 151.2"});
+  const QImage sydney = window.picture()->picture();
+
+  sky.choose_sky(false);
+  EXPECT_EQ(window.picture()->picture(), design);
+  EXPECT_TRUE(window.picture()->accessibleDescription().contains("as designed"));
+  EXPECT_EQ(kept, (std::vector<bool>{true, false}));
+  sky.choose_sky(true);
+  EXPECT_EQ(window.picture()->picture(), sydney);
 }
 
 }  // namespace

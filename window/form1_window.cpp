@@ -123,6 +123,11 @@ Form1Window::Form1Window(Clock& clock)
             (QCoreApplication::translate("Form1Window", "The date of the clock.") + ' ' + clock_note_).toStdString();
       }
     }
+    if (name && name->readout && name->title == "local") {
+      // In the true sky the read-out is the sidereal time, not the chart angle's.
+      if (room_) name->detail = "The local sidereal time at the centre marker, in whole degrees.";
+      if (sky_note_) name->detail += " " + sky_note_().toStdString();
+    }
     return name;
   };
   picture1_->on_context_menu = [this](QPoint where) { actions_->show_menu(where); };
@@ -152,6 +157,7 @@ QDateTime Form1Window::shown_moment() const {
 void Form1Window::update_reading() {
   std::string words = chart_in_words(form_.state());
   if (!clock_note_.isEmpty()) words += " " + clock_note_.toStdString();
+  if (sky_note_) words += " " + sky_note_().toStdString();
   if (words == reading_) return;
   reading_ = std::move(words);
   picture1_->setAccessibleDescription(QString::fromStdString(reading_));
@@ -295,6 +301,14 @@ void Form1Window::step() {
 void Form1Window::reload() {
   dispatch([this] { form_.Form_Load(); });
   update_reading();
+}
+
+void Form1Window::set_true_sky(const std::optional<sky::Place>& place) {
+  form_.set_true_sky(nullptr);
+  room_.reset();
+  if (!place) return;
+  room_.emplace(*place);
+  form_.set_true_sky(&*room_);
 }
 
 void Form1Window::show_colours_as(ColourScheme scheme) { picture1_->show_colours_as(scheme); }

@@ -7,9 +7,12 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "app/form1.h"
 #include "render/picture.h"
+#include "replay/true_sky_places.h"
+#include "sky/place.h"
 #include "window/chart_actions.h"
 #include "window/picture_widget.h"
 #include "window/window_layout.h"
@@ -73,11 +76,18 @@ class Form1Window : public QWidget, private WindowShell {
   void step();
   // Loads the chart afresh, as after a jump of the clock.
   void reload();
+  // The sky the chart shows: the true sky at a place, or (none) the chart
+  // as designed. Takes effect at the next load; reload() shows it at once.
+  void set_true_sky(const std::optional<sky::Place>& place);
+  bool true_sky() const { return room_.has_value(); }
   // Shows the chart in a colour scheme, at once.
   void show_colours_as(ColourScheme scheme);
   // While the clock is not the computer's: a sentence saying so, added to
   // the time read-outs' tips and the screen reader's description.
   void set_clock_note(const QString& note);
+  // The sky the chart shows, in a sentence: added to the "local"
+  // read-out's tip and the screen reader's description.
+  void set_sky_note(std::function<QString()> note) { sky_note_ = std::move(note); }
   ChartActions* actions() const { return actions_; }
 
  protected:
@@ -127,6 +137,9 @@ class Form1Window : public QWidget, private WindowShell {
   // owns the pixels, which the surface draws on until the form is gone.
   PictureWidget* picture1_;
   Picture surface_;
+  // The true sky's places, when the chart shows it: outlives the form,
+  // which asks it.
+  std::optional<RoomSky> room_;
   Form1 form_;
   Clock& clock_;
   QPushButton* clock_mode_;
@@ -145,6 +158,7 @@ class Form1Window : public QWidget, private WindowShell {
   bool quit_asked_ = false;
   bool paused_ = false;
   QString clock_note_;
+  std::function<QString()> sky_note_;
   long ticks_handled_ = 0;
   long redraw_passes_ = 0;
   double first_chart_shown_ = 0;

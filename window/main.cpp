@@ -25,6 +25,7 @@
 #include "window/remembered_place.h"
 #include "window/session.h"
 #include "window/settings.h"
+#include "window/sky_controls.h"
 #include "window/time_controls.h"
 #include "window/translations.h"
 #include "window/version.h"
@@ -114,14 +115,26 @@ int run_window(const pelmora::Options& options, char* program) {
   Settings settings(Settings::default_file(), options.reset_settings);
   ChosenClock clock(options.at);
   Form1Window window(clock);
+  // The sky and the place: the options' for this run, else the settings',
+  // else the design at the time zone's place.
+  SkyControls sky_controls(
+      window, options.sky ? *options.sky == SkyMode::true_sky : settings.true_sky(),
+      options.place ? *options.place
+                    : settings.place().value_or(sky::zone_place(sky::system_zone_name(), sky::system_zone_rows())),
+      [&settings](bool true_sky) { settings.set_true_sky(true_sky); },
+      [&settings](const sky::Place& place) { settings.set_place(place); });
   TimeControls time_controls(window, clock);
   ColourControls colours(window, options.colours.value_or(settings.colours()),
                          [&settings](ColourScheme scheme) { settings.set_colours(scheme); });
   window.actions()->add_menu_section(
-      {colours.menu()->menuAction(),
+      {colours.menu()->menuAction(), sky_controls.menu()->menuAction(),
        add_preferences_action(window, settings,
                               {.colours = [&colours] { return colours.scheme(); },
                                .choose_colours = [&colours](ColourScheme scheme) { colours.choose(scheme); }})});
+  window.actions()->commands().about_note = [&sky_controls, clock = window.actions()->commands().about_note] {
+    const QString note = clock ? clock() : QString();
+    return note.isEmpty() ? sky_controls.description() : note + QLatin1Char(' ') + sky_controls.description();
+  };
   window.actions()->commands().picture_folder = [&settings] { return settings.picture_folder(); };
   window.actions()->commands().picture_saved_in = [&settings](const QString& folder) {
     settings.set_picture_folder(folder);

@@ -21,6 +21,8 @@ const QString kStartMode = QStringLiteral("start/mode");
 const QString kLastMode = QStringLiteral("start/last_mode");
 const QString kColours = QStringLiteral("view/colours");
 const QString kPictureFolder = QStringLiteral("files/picture_folder");
+const QString kSky = QStringLiteral("sky/sky");
+const QString kPlace = QStringLiteral("sky/place");
 
 // Far beyond any screen: a place or size past it is not one the window had.
 constexpr int kLargestCoordinate = 1 << 20;
@@ -121,6 +123,19 @@ void Settings::read() {
         return !t.isEmpty() && QDir::isAbsolutePath(t) ? std::optional(t) : std::nullopt;
       }))
     picture_folder_ = *folder;
+  const auto sky = take(kSky, [](const QString& t) -> std::optional<bool> {
+    if (t == QLatin1String("true")) return true;
+    if (t == QLatin1String("design")) return false;
+    return std::nullopt;
+  });
+  true_sky_ = sky.value_or(false);
+  place_ = take(kPlace, [](const QString& t) -> std::optional<sky::Place> {
+    const std::string text = t.toStdString();
+    auto parsed = sky::parse_place(
+        text, text.find(',') == std::string::npos ? sky::system_zone_rows() : std::vector<sky::ZoneRow>{});
+    if (const auto* place = std::get_if<sky::Place>(&parsed)) return *place;
+    return std::nullopt;
+  });
   if (!unreadable.isEmpty())
     say(QStringLiteral("the settings file %1 has unreadable values, left out: %2")
             .arg(file_, unreadable.join(QStringLiteral(", "))));
@@ -159,6 +174,17 @@ void Settings::set_picture_folder(const QString& folder) {
   if (folder == picture_folder_) return;
   picture_folder_ = folder;
   write(kPictureFolder, folder);
+}
+
+void Settings::set_true_sky(bool true_sky) {
+  if (true_sky == true_sky_ && store_->contains(kSky)) return;
+  true_sky_ = true_sky;
+  write(kSky, true_sky ? QStringLiteral("true") : QStringLiteral("design"));
+}
+
+void Settings::set_place(const sky::Place& place) {
+  place_ = place;
+  write(kPlace, QString::fromStdString(place.name));
 }
 
 void Settings::write(const QString& key, const QVariant& value) {

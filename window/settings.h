@@ -22,6 +22,7 @@
 #include <optional>
 
 #include "render/colour_scheme.h"
+#include "sky/place.h"
 
 namespace pelmora {
 
@@ -54,6 +55,11 @@ class Settings {
   bool last_in_clock_mode() const { return last_in_clock_mode_; }
   ColourScheme colours() const { return colours_; }
   QString picture_folder() const { return picture_folder_; }
+  // The true sky or (false) the chart as designed.
+  bool true_sky() const { return true_sky_; }
+  // The place of the true sky as --place takes it ("Europe/Madrid" or
+  // "40.4168,-3.7038"); none: the time zone's.
+  std::optional<sky::Place> place() const { return place_; }
 
   // Each writes the file at once when the value changed.
   void set_window_place(const WindowPlace& place);
@@ -61,8 +67,8 @@ class Settings {
   void set_last_in_clock_mode(bool clock_mode);
   void set_colours(ColourScheme scheme);
   void set_picture_folder(const QString& folder);
-  // The sky and the place, when the chart has them, join here, each under
-  // its own key of the [sky] group.
+  void set_true_sky(bool true_sky);
+  void set_place(const sky::Place& place);
 
   // Whether a problem was said (at most one line a run).
   bool problem_said() const { return said_; }
@@ -83,6 +89,8 @@ class Settings {
   bool last_in_clock_mode_ = false;
   ColourScheme colours_ = ColourScheme::classic;
   QString picture_folder_;
+  bool true_sky_ = false;
+  std::optional<sky::Place> place_;
 };
 
 // The names of the start modes in the file: "designed", "clock", "last".
