@@ -678,6 +678,65 @@ Eine Datei dieses Namens ist unverändert.</translation>
     </message>
 </context>
 <context>
+    <name>SkyControls</name>
+    <message>
+        <source>The local sidereal time at the centre marker, in whole degrees.</source>
+        <translation>Die lokale Sternzeit an der Mittelmarke, in ganzen Grad.</translation>
+    </message>
+    <message>
+        <source> (the time zone has no place)</source>
+        <translation> (die Zeitzone hat keinen Ort)</translation>
+    </message>
+    <message>
+        <source>S&amp;ky</source>
+        <translation>Hi&amp;mmel</translation>
+    </message>
+    <message>
+        <source>&amp;As designed</source>
+        <translation>Wie &amp;entworfen</translation>
+    </message>
+    <message>
+        <source>&amp;True sky for my place</source>
+        <translation>&amp;Wahrer Himmel für meinen Ort</translation>
+    </message>
+    <message>
+        <source>&amp;Place...</source>
+        <translation>&amp;Ort...</translation>
+    </message>
+    <message>
+        <source>The true sky at %1.</source>
+        <translation>Der wahre Himmel bei %1.</translation>
+    </message>
+    <message>
+        <source>The sky as designed (mean places, local mean time).</source>
+        <translation>Der Himmel wie entworfen (mittlere Örter, mittlere Ortszeit).</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s time zone has no place in the zone database: 0° N, 0° E stands in. Choose a city or give your place.</source>
+        <translation>Die Zeitzone des Computers hat keinen Ort in der Zeitzonendatenbank: 0° N, 0° E steht dafür. Wählen Sie eine Stadt oder geben Sie Ihren Ort an.</translation>
+    </message>
+    <message>
+        <source>Search the cities</source>
+        <translation>Städte durchsuchen</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>Städte</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude (north +):</source>
+        <translation>&amp;Breite (Nord +):</translation>
+    </message>
+    <message>
+        <source>L&amp;ongitude (east +):</source>
+        <translation>&amp;Länge (Ost +):</translation>
+    </message>
+</context>
+<context>
     <name>TimeControls</name>
     <message>
         <source>&amp;Go to a moment...</source>

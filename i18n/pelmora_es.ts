@@ -678,6 +678,65 @@ Cualquier archivo con ese nombre sigue como estaba.</translation>
     </message>
 </context>
 <context>
+    <name>SkyControls</name>
+    <message>
+        <source>The local sidereal time at the centre marker, in whole degrees.</source>
+        <translation>El tiempo sidéreo local en la marca central, en grados enteros.</translation>
+    </message>
+    <message>
+        <source> (the time zone has no place)</source>
+        <translation> (la zona horaria no tiene lugar)</translation>
+    </message>
+    <message>
+        <source>S&amp;ky</source>
+        <translation>C&amp;ielo</translation>
+    </message>
+    <message>
+        <source>&amp;As designed</source>
+        <translation>&amp;Como se diseñó</translation>
+    </message>
+    <message>
+        <source>&amp;True sky for my place</source>
+        <translation>El cielo &amp;real de mi lugar</translation>
+    </message>
+    <message>
+        <source>&amp;Place...</source>
+        <translation>&amp;Lugar...</translation>
+    </message>
+    <message>
+        <source>The true sky at %1.</source>
+        <translation>El cielo real en %1.</translation>
+    </message>
+    <message>
+        <source>The sky as designed (mean places, local mean time).</source>
+        <translation>El cielo como se diseñó (posiciones medias, hora media local).</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Lugar</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s time zone has no place in the zone database: 0° N, 0° E stands in. Choose a city or give your place.</source>
+        <translation>La zona horaria del ordenador no tiene lugar en la base de datos de zonas: se usa 0° N, 0° E. Elija una ciudad o indique su lugar.</translation>
+    </message>
+    <message>
+        <source>Search the cities</source>
+        <translation>Buscar ciudades</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>Ciudades</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude (north +):</source>
+        <translation>&amp;Latitud (norte +):</translation>
+    </message>
+    <message>
+        <source>L&amp;ongitude (east +):</source>
+        <translation>L&amp;ongitud (este +):</translation>
+    </message>
+</context>
+<context>
     <name>TimeControls</name>
     <message>
         <source>&amp;Go to a moment...</source>

@@ -678,6 +678,65 @@ Tout fichier de ce nom est resté tel quel.</translation>
     </message>
 </context>
 <context>
+    <name>SkyControls</name>
+    <message>
+        <source>The local sidereal time at the centre marker, in whole degrees.</source>
+        <translation>Le temps sidéral local au repère central, en degrés entiers.</translation>
+    </message>
+    <message>
+        <source> (the time zone has no place)</source>
+        <translation> (le fuseau horaire n’a pas de lieu)</translation>
+    </message>
+    <message>
+        <source>S&amp;ky</source>
+        <translation>C&amp;iel</translation>
+    </message>
+    <message>
+        <source>&amp;As designed</source>
+        <translation>&amp;Tel que conçu</translation>
+    </message>
+    <message>
+        <source>&amp;True sky for my place</source>
+        <translation>Le ciel &amp;réel de mon lieu</translation>
+    </message>
+    <message>
+        <source>&amp;Place...</source>
+        <translation>&amp;Lieu...</translation>
+    </message>
+    <message>
+        <source>The true sky at %1.</source>
+        <translation>Le ciel réel à %1.</translation>
+    </message>
+    <message>
+        <source>The sky as designed (mean places, local mean time).</source>
+        <translation>Le ciel tel que conçu (positions moyennes, temps moyen local).</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Lieu</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s time zone has no place in the zone database: 0° N, 0° E stands in. Choose a city or give your place.</source>
+        <translation>Le fuseau horaire de l’ordinateur n’a pas de lieu dans la base des fuseaux horaires : 0° N, 0° E en tient lieu. Choisissez une ville ou indiquez votre lieu.</translation>
+    </message>
+    <message>
+        <source>Search the cities</source>
+        <translation>Rechercher une ville</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>Villes</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude (north +):</source>
+        <translation>&amp;Latitude (nord +) :</translation>
+    </message>
+    <message>
+        <source>L&amp;ongitude (east +):</source>
+        <translation>L&amp;ongitude (est +) :</translation>
+    </message>
+</context>
+<context>
     <name>TimeControls</name>
     <message>
         <source>&amp;Go to a moment...</source>

@@ -678,6 +678,65 @@ Un eventuale file con quel nome è rimasto com&apos;era.</translation>
     </message>
 </context>
 <context>
+    <name>SkyControls</name>
+    <message>
+        <source>The local sidereal time at the centre marker, in whole degrees.</source>
+        <translation>Il tempo siderale locale al segno centrale, in gradi interi.</translation>
+    </message>
+    <message>
+        <source> (the time zone has no place)</source>
+        <translation> (il fuso orario non ha un luogo)</translation>
+    </message>
+    <message>
+        <source>S&amp;ky</source>
+        <translation>Cie&amp;lo</translation>
+    </message>
+    <message>
+        <source>&amp;As designed</source>
+        <translation>&amp;Come progettato</translation>
+    </message>
+    <message>
+        <source>&amp;True sky for my place</source>
+        <translation>Il cielo &amp;reale del mio luogo</translation>
+    </message>
+    <message>
+        <source>&amp;Place...</source>
+        <translation>&amp;Luogo...</translation>
+    </message>
+    <message>
+        <source>The true sky at %1.</source>
+        <translation>Il cielo reale a %1.</translation>
+    </message>
+    <message>
+        <source>The sky as designed (mean places, local mean time).</source>
+        <translation>Il cielo come progettato (posizioni medie, tempo medio locale).</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Luogo</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s time zone has no place in the zone database: 0° N, 0° E stands in. Choose a city or give your place.</source>
+        <translation>Il fuso orario del computer non ha un luogo nel database dei fusi orari: si usa 0° N, 0° E. Scegli una città o indica il tuo luogo.</translation>
+    </message>
+    <message>
+        <source>Search the cities</source>
+        <translation>Cerca le città</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>Città</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude (north +):</source>
+        <translation>&amp;Latitudine (nord +):</translation>
+    </message>
+    <message>
+        <source>L&amp;ongitude (east +):</source>
+        <translation>L&amp;ongitudine (est +):</translation>
+    </message>
+</context>
+<context>
     <name>TimeControls</name>
     <message>
         <source>&amp;Go to a moment...</source>

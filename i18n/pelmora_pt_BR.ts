@@ -678,6 +678,65 @@ Qualquer arquivo com esse nome continua como estava.</translation>
     </message>
 </context>
 <context>
+    <name>SkyControls</name>
+    <message>
+        <source>The local sidereal time at the centre marker, in whole degrees.</source>
+        <translation>O tempo sideral local no marcador central, em graus inteiros.</translation>
+    </message>
+    <message>
+        <source> (the time zone has no place)</source>
+        <translation> (o fuso horário não tem lugar)</translation>
+    </message>
+    <message>
+        <source>S&amp;ky</source>
+        <translation>C&amp;éu</translation>
+    </message>
+    <message>
+        <source>&amp;As designed</source>
+        <translation>&amp;Como projetado</translation>
+    </message>
+    <message>
+        <source>&amp;True sky for my place</source>
+        <translation>O céu &amp;real do meu lugar</translation>
+    </message>
+    <message>
+        <source>&amp;Place...</source>
+        <translation>&amp;Lugar...</translation>
+    </message>
+    <message>
+        <source>The true sky at %1.</source>
+        <translation>O céu real em %1.</translation>
+    </message>
+    <message>
+        <source>The sky as designed (mean places, local mean time).</source>
+        <translation>O céu como projetado (posições médias, hora média local).</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Lugar</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s time zone has no place in the zone database: 0° N, 0° E stands in. Choose a city or give your place.</source>
+        <translation>O fuso horário do computador não tem lugar no banco de dados de fusos horários: usa-se 0° N, 0° E. Escolha uma cidade ou informe o seu lugar.</translation>
+    </message>
+    <message>
+        <source>Search the cities</source>
+        <translation>Pesquisar cidades</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>Cidades</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude (north +):</source>
+        <translation>&amp;Latitude (norte +):</translation>
+    </message>
+    <message>
+        <source>L&amp;ongitude (east +):</source>
+        <translation>L&amp;ongitude (leste +):</translation>
+    </message>
+</context>
+<context>
     <name>TimeControls</name>
     <message>
         <source>&amp;Go to a moment...</source>

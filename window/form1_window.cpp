@@ -125,7 +125,10 @@ Form1Window::Form1Window(Clock& clock)
     }
     if (name && name->readout && name->title == "local") {
       // In the true sky the read-out is the sidereal time, not the chart angle's.
-      if (room_) name->detail = "The local sidereal time at the centre marker, in whole degrees.";
+      if (room_)
+        name->detail = QCoreApplication::translate("SkyControls",
+                                                   "The local sidereal time at the centre marker, in whole degrees.")
+                           .toStdString();
       if (sky_note_) name->detail += " " + sky_note_().toStdString();
     }
     return name;

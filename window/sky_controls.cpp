@@ -1,5 +1,6 @@
 #include "window/sky_controls.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDoubleValidator>
@@ -33,7 +34,7 @@ QString place_words(const sky::Place& place) {
   const QString where = QStringLiteral("%1° %2, %3° %4")
                             .arg(degrees(std::abs(place.latitude)), place.latitude < 0 ? "S" : "N",
                                  degrees(std::abs(place.longitude)), place.longitude < 0 ? "W" : "E");
-  if (place.unknown) return where + QStringLiteral(" (the time zone has no place)");
+  if (place.unknown) return where + QCoreApplication::translate("SkyControls", " (the time zone has no place)");
   if (place.name.empty() || place.name.find(',') != std::string::npos) return where;
   return QStringLiteral("%1, %2").arg(QString::fromStdString(place.name), where);
 }
@@ -48,10 +49,10 @@ SkyControls::SkyControls(Form1Window& window, bool true_sky, const sky::Place& p
       place_(place),
       sky_chosen_(std::move(sky_chosen)),
       place_chosen_(std::move(place_chosen)),
-      menu_(new QMenu(QStringLiteral("S&ky"), &window)) {
+      menu_(new QMenu(QCoreApplication::translate("SkyControls", "S&ky"), &window)) {
   auto* group = new QActionGroup(this);
-  design_ = menu_->addAction(QStringLiteral("&As designed"));
-  true_ = menu_->addAction(QStringLiteral("&True sky for my place"));
+  design_ = menu_->addAction(QCoreApplication::translate("SkyControls", "&As designed"));
+  true_ = menu_->addAction(QCoreApplication::translate("SkyControls", "&True sky for my place"));
   for (QAction* action : {design_, true_}) {
     action->setCheckable(true);
     group->addAction(action);
@@ -60,7 +61,7 @@ SkyControls::SkyControls(Form1Window& window, bool true_sky, const sky::Place& p
   connect(design_, &QAction::triggered, this, [this] { choose_sky(false); });
   connect(true_, &QAction::triggered, this, [this] { choose_sky(true); });
   menu_->addSeparator();
-  connect(menu_->addAction(QStringLiteral("&Place...")), &QAction::triggered, this, [this] {
+  connect(menu_->addAction(QCoreApplication::translate("SkyControls", "&Place...")), &QAction::triggered, this, [this] {
     if (const auto chosen = ask_place(&window_, place_, sky::system_zone_rows())) choose_place(*chosen);
   });
   window_.set_true_sky(true_sky_ ? std::optional(place_) : std::nullopt);
@@ -87,25 +88,27 @@ void SkyControls::choose_place(const sky::Place& place) {
 }
 
 QString SkyControls::description() const {
-  return true_sky_ ? QStringLiteral("The true sky at %1.").arg(place_words(place_))
-                   : QStringLiteral("The sky as designed (mean places, local mean time).");
+  return true_sky_ ? QCoreApplication::translate("SkyControls", "The true sky at %1.").arg(place_words(place_))
+                   : QCoreApplication::translate("SkyControls", "The sky as designed (mean places, local mean time).");
 }
 
 std::optional<sky::Place> ask_place(QWidget* parent, const sky::Place& place, const std::vector<sky::ZoneRow>& rows) {
   QDialog dialog(parent);
-  dialog.setWindowTitle(QStringLiteral("Place"));
+  dialog.setWindowTitle(QCoreApplication::translate("SkyControls", "Place"));
   dialog.setMinimumSize(420, 480);
   auto* layout = new QVBoxLayout(&dialog);
   if (place.unknown)
-    layout->addWidget(new QLabel(QStringLiteral("The computer's time zone has no place in the zone database: "
-                                                "0° N, 0° E stands in. Choose a city or give your place."),
-                                 &dialog));
+    layout->addWidget(
+        new QLabel(QCoreApplication::translate("SkyControls",
+                                               "The computer's time zone has no place in the zone database: "
+                                               "0° N, 0° E stands in. Choose a city or give your place."),
+                   &dialog));
   auto* search = new QLineEdit(&dialog);
-  search->setPlaceholderText(QStringLiteral("Search the cities"));
+  search->setPlaceholderText(QCoreApplication::translate("SkyControls", "Search the cities"));
   search->setClearButtonEnabled(true);
   layout->addWidget(search);
   auto* cities = new QListWidget(&dialog);
-  cities->setAccessibleName(QStringLiteral("Cities"));
+  cities->setAccessibleName(QCoreApplication::translate("SkyControls", "Cities"));
   QSet<QString> listed;  // zone.tab repeats most of zone1970.tab's zones
   for (std::size_t i = 0; i < rows.size(); ++i) {
     if (listed.contains(QString::fromStdString(rows[i].zone))) continue;
@@ -124,8 +127,8 @@ std::optional<sky::Place> ask_place(QWidget* parent, const sky::Place& place, co
     validator->setLocale(QLocale::c());
     field->setValidator(validator);
   }
-  form->addRow(QStringLiteral("&Latitude (north +):"), latitude);
-  form->addRow(QStringLiteral("L&ongitude (east +):"), longitude);
+  form->addRow(QCoreApplication::translate("SkyControls", "&Latitude (north +):"), latitude);
+  form->addRow(QCoreApplication::translate("SkyControls", "L&ongitude (east +):"), longitude);
   layout->addLayout(form);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   layout->addWidget(buttons);
