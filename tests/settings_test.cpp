@@ -260,10 +260,11 @@ TEST(SkyControlsTest, SwitchingTheSkyRedrawsTheChartAndBack) {
   Form1Window window(clock);
   std::vector<bool> kept;
   SkyControls sky(window, false, {40.4168, -3.7038, "40.4168, -3.7038"}, [&](bool t) { kept.push_back(t); }, {});
+  // Paused from the start: no tick draws between the pictures compared, not
+  // even one that falls due while a slow first load is still drawing.
+  window.set_paused(true);
   window.load();
   window.show();
-  // Paused: no tick draws between the pictures compared.
-  window.set_paused(true);
   const QImage design = window.picture()->picture();
   EXPECT_FALSE(window.true_sky());
 
