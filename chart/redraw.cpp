@@ -56,8 +56,8 @@ void Form1::picture1_click() {
   const bool stepped = std::exchange(st.step_redraw, false);
 
   compute_moon();
+  st.step_eighth = to_integer(sng(dbl(st.step_count) - 8 * Int(sng(dbl(st.step_count) / 8))));
   if (true_sky_) {
-    st.step_eighth = to_integer(sng(dbl(st.step_count) - 8 * Int(sng(dbl(st.step_count) / 8))));
     draw_true_sky_pass(stepped);
   } else {
     draw_frame();
@@ -80,7 +80,6 @@ void Form1::picture1_click() {
 
 void Form1::draw_frame() {
   Picture1.set_scale_mode(kPixelUnits);
-  st.step_eighth = to_integer(sng(dbl(st.step_count) - 8 * Int(sng(dbl(st.step_count) / 8))));
 
   // The baseline and the row of ticks; each tick erases its image of the
   // step before, 2 pixels to the left. That erase stroke cuts a gap into the
