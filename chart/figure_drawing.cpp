@@ -45,11 +45,10 @@ void draw_marker_figure(DrawingSurface& picture, const marker_entry& marker, Sin
   }
 }
 
-void draw_scale_tick(DrawingSurface& picture, Integer x, Integer level, TickSize size, Colour colour,
+void draw_scale_tick(DrawingSurface& picture, Integer x, Integer erase_x, Integer level, TickSize size, Colour colour,
                      Colour erase_colour) {
   const Single top = sgl(level - size.above), bottom = sgl(level + size.below);
-  const Single erase_x = sgl(x - kPixelsPerStep);
-  picture.line(erase_x, top, erase_x, bottom, erase_colour);
+  picture.line(sgl(erase_x), top, sgl(erase_x), bottom, erase_colour);
   picture.line(sgl(x), top, sgl(x), bottom, colour);
 }
 

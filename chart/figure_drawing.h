@@ -41,8 +41,9 @@ void draw_star_figure(DrawingSurface& picture, std::span<const ring> rings, cons
 void draw_marker_figure(DrawingSurface& picture, const marker_entry& marker, Single x, Single erase_x, Integer level,
                         Colour erase_colour);
 
-// A tick of the scale at x, erased 2 pixels to its left.
-void draw_scale_tick(DrawingSurface& picture, Integer x, Integer level, TickSize size, Colour colour,
+// A tick of the scale at x, erased where it stood before: at erase_x (in
+// the design, 2 pixels to its left, one step before).
+void draw_scale_tick(DrawingSurface& picture, Integer x, Integer erase_x, Integer level, TickSize size, Colour colour,
                      Colour erase_colour);
 // A scale label: the angle printed with its left edge at x, 20 pixels below
 // the baseline. Never erased: the next label is printed over it.

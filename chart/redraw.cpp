@@ -93,7 +93,8 @@ void Form1::draw_frame() {
     draw_baseline(Picture1, st.level);
     const Single tenths = sng(dbl(column) / 10);
     const bool long_tick = sng(double(tenths) - Int(tenths)) == 0;
-    draw_scale_tick(Picture1, x, st.level, long_tick ? kLongTick : kShortTick, st.fore_colour, erase_colour);
+    draw_scale_tick(Picture1, x, x - kPixelsPerStep, st.level, long_tick ? kLongTick : kShortTick, st.fore_colour,
+                    erase_colour);
   }
 
   draw_centre_marker(Picture1, st.level);

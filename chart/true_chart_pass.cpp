@@ -71,9 +71,8 @@ void TrueChartPass::draw(DrawingSurface& picture, Integer level, Colour tick_col
     const int x = static_cast<int>(std::lround(x_of(angle)));
     const int erase_x = static_cast<int>(std::lround(true_chart_x(before, angle)));
     const bool long_tick = angle % 10 == 0;
-    const TickSize size = long_tick ? kLongTick : kShortTick;
-    picture.line(sgl(erase_x), sgl(level - size.above), sgl(erase_x), sgl(level + size.below), erase);
-    picture.line(sgl(x), sgl(level - size.above), sgl(x), sgl(level + size.below), tick_colour);
+    draw_scale_tick(picture, Integer(x), Integer(erase_x), level, long_tick ? kLongTick : kShortTick, tick_colour,
+                    erase);
     draw_baseline(picture, level);
   }
   for (int angle = first; angle <= last; ++angle) {
