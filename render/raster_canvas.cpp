@@ -59,7 +59,7 @@ RasterCanvas::RasterCanvas(TextRenderer* text_renderer, double scale, Colour bac
       tiles_across_((width_ + kTileWidth - 1) / kTileWidth),
       tiles_down_((height_ + kTileHeight - 1) / kTileHeight),
       pixels_(static_cast<std::size_t>(width_) * height_, colours_.index_of(background)),
-      changed_tiles_(static_cast<std::size_t>(tiles_across_) * tiles_down_, 0),
+      changed_tiles_(static_cast<std::size_t>(tiles_across_) * tiles_down_),
       tile_change_counts_(changed_tiles_.size(), 0),
       drawn_tiles_(changed_tiles_.size(), 0),
       fill_value_(colours_.index_of(background)) {
@@ -86,13 +86,14 @@ std::uint32_t RasterCanvas::shown_pixel(int x, int y) const {
 
 void RasterCanvas::show_colours_as(ColourScheme scheme) {
   colours_.show_as(scheme);
-  std::fill(changed_tiles_.begin(), changed_tiles_.end(), 1);
+  for (TileChange& tile : changed_tiles_) tile.add(0, 0, kTileWidth - 1, kTileHeight - 1);
   any_changed_ = true;
 }
 
 void RasterCanvas::mark_changed(int x, int y) {
   const auto tile = static_cast<std::size_t>(y / kTileHeight) * tiles_across_ + x / kTileWidth;
-  changed_tiles_[tile] = 1;
+  const int dx = x % kTileWidth, dy = y % kTileHeight;
+  changed_tiles_[tile].add(dx, dy, dx, dy);
   drawn_tiles_[tile] = 1;
   ++tile_change_counts_[tile];
   any_changed_ = true;
@@ -102,7 +103,9 @@ void RasterCanvas::mark_changed(int x1, int y1, int x2, int y2) {
   for (int ty = y1 / kTileHeight; ty <= y2 / kTileHeight; ++ty)
     for (int tx = x1 / kTileWidth; tx <= x2 / kTileWidth; ++tx) {
       const auto tile = static_cast<std::size_t>(ty) * tiles_across_ + tx;
-      changed_tiles_[tile] = 1;
+      const int left = tx * kTileWidth, top = ty * kTileHeight;
+      changed_tiles_[tile].add(std::max(x1 - left, 0), std::max(y1 - top, 0), std::min(x2 - left, kTileWidth - 1),
+                               std::min(y2 - top, kTileHeight - 1));
       drawn_tiles_[tile] = 1;
       ++tile_change_counts_[tile];
     }
@@ -360,7 +363,12 @@ void RasterCanvas::text_at(int left, int top, std::string_view text, Colour fore
     mark_changed(first, py, last, py);
   }
   for (const auto& [column, row, level] : block.overhang) plot(left + column, top + row, shade[level]);
-  if (!text_shown_.empty()) print_shown(left, top, text, shade);
+  if (!text_shown_.empty()) {
+    // Set at its own size, the text may differ from the last one there
+    // where the drawn pixels do not.
+    print_shown(left, top, text, shade);
+    if (first <= last) mark_changed(first, y1, last, y2);
+  }
 
   // The memo covers the cells and any ink beyond them.
   int right = device_left + columns - 1;
@@ -457,18 +465,25 @@ PixelRect RasterCanvas::shown_area(int left, int top, int right, int bottom) con
 std::vector<PixelRect> RasterCanvas::take_changed_areas() {
   std::vector<PixelRect> areas;
   if (!any_changed_) return areas;
-  // One rectangle per run of changed tiles in a tile row.
+  // One rectangle per run of changed tiles in a tile row, around what
+  // changed in them.
   for (int ty = 0; ty < tiles_down_; ++ty) {
-    std::uint8_t* row = &changed_tiles_[static_cast<std::size_t>(ty) * tiles_across_];
+    TileChange* row = &changed_tiles_[static_cast<std::size_t>(ty) * tiles_across_];
     for (int tx = 0; tx < tiles_across_;) {
-      if (row[tx] == 0) {
+      if (!row[tx].any()) {
         ++tx;
         continue;
       }
-      const int start = tx;
-      while (tx < tiles_across_ && row[tx] != 0) row[tx++] = 0;
-      const int x = start * kTileWidth, y = ty * kTileHeight;
-      areas.push_back(shown_area(x, y, std::min(tx * kTileWidth, width_), std::min(y + kTileHeight, height_)));
+      const int left = tx * kTileWidth + row[tx].left;
+      int top = kTileHeight, bottom = 0, right = 0;
+      for (; tx < tiles_across_ && row[tx].any(); ++tx) {
+        top = std::min<int>(top, row[tx].top);
+        bottom = std::max<int>(bottom, row[tx].bottom);
+        right = tx * kTileWidth + row[tx].right;
+        row[tx] = TileChange{};
+      }
+      const int y = ty * kTileHeight;
+      areas.push_back(shown_area(left, y + top, std::min(right + 1, width_), std::min(y + bottom + 1, height_)));
     }
   }
   any_changed_ = false;
