@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 
 #include "render/pixel_walks.h"
@@ -158,13 +159,17 @@ void RasterCanvas::vertical(int x, int y1, int y2, std::uint8_t value) {
   if (x < 0 || x >= width_) return;
   y1 = std::max(y1, 0);
   y2 = std::min(y2, height_ - 1);
+  // One mark for the span that changed: a tick is drawn a pixel at a time.
+  int first = y2 + 1, last = y1 - 1;
   for (int y = y1; y <= y2; ++y) {
     std::uint8_t& p = pixels_[index(x, y)];
     if (p != value) {
       p = value;
-      mark_changed(x, y);
+      first = std::min(first, y);
+      last = y;
     }
   }
+  if (first <= last) mark_changed(x, first, x, last);
 }
 
 void RasterCanvas::rectangle(int x1, int y1, int x2, int y2, std::uint8_t value) {
@@ -443,9 +448,25 @@ void RasterCanvas::copy_rgb32(const PixelRect& area, std::uint32_t* target, std:
     return;
   }
   const auto& colours = colours_.opaque_colours();
+  // Most of the picture is its ground: eight pixels of it are stored at
+  // once, without looking each up.
+  constexpr int kGroup = 8;
+  std::uint64_t ground_group = 0;
+  std::memset(&ground_group, fill_value_, sizeof ground_group);
+  const std::uint32_t ground = colours[fill_value_];
   for (int y = 0; y < area.height; ++y, target += stride) {
     const std::uint8_t* source = pixels_.data() + index(area.x, area.y + y);
-    for (int x = 0; x < area.width; ++x) target[x] = colours[source[x]];
+    int x = 0;
+    for (; x + kGroup <= area.width; x += kGroup) {
+      std::uint64_t group = 0;
+      std::memcpy(&group, source + x, sizeof group);
+      if (group == ground_group) {
+        std::fill_n(target + x, kGroup, ground);
+      } else {
+        for (int k = 0; k < kGroup; ++k) target[x + k] = colours[source[x + k]];
+      }
+    }
+    for (; x < area.width; ++x) target[x] = colours[source[x]];
   }
 }
 
