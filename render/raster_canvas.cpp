@@ -490,6 +490,7 @@ std::vector<PixelRect> RasterCanvas::take_changed_areas() {
   // changed in them.
   for (int ty = 0; ty < tiles_down_; ++ty) {
     TileChange* row = &changed_tiles_[static_cast<std::size_t>(ty) * tiles_across_];
+    const std::size_t row_start = areas.size();  // its areas as {left, top, right, bottom} until the row ends
     for (int tx = 0; tx < tiles_across_;) {
       if (!row[tx].any()) {
         ++tx;
@@ -503,8 +504,17 @@ std::vector<PixelRect> RasterCanvas::take_changed_areas() {
         right = tx * kTileWidth + row[tx].right;
         row[tx] = TileChange{};
       }
-      const int y = ty * kTileHeight;
-      areas.push_back(shown_area(left, y + top, std::min(right + 1, width_), std::min(y + bottom + 1, height_)));
+      areas.push_back({left, top, right, bottom});
+    }
+    // The row's areas share its changes' top and bottom, so that they form
+    // one band of a region.
+    int top = kTileHeight, bottom = 0;
+    for (std::size_t i = row_start; i < areas.size(); ++i)
+      top = std::min(top, areas[i].y), bottom = std::max(bottom, areas[i].height);
+    const int y = ty * kTileHeight;
+    for (std::size_t i = row_start; i < areas.size(); ++i) {
+      PixelRect& area = areas[i];
+      area = shown_area(area.x, y + top, std::min(area.width + 1, width_), std::min(y + bottom + 1, height_));
     }
   }
   any_changed_ = false;
