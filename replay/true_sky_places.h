@@ -22,8 +22,15 @@ class RoomSky : public TrueSkySource {
   const std::optional<LocalMoment>& last_moment() const { return last_moment_; }
 
  private:
+  // The days to the next new or full moon at a moment of the sky.
+  double days_to_next_phase(const sky::TimeScales& time);
+
   sky::Place place_;
   std::optional<LocalMoment> last_moment_;
+  // The next new or full moon found last, and the moment it was sought
+  // from: it stays the next one for every moment between the two.
+  std::optional<sky::NextPhase> next_phase_;
+  double next_phase_sought_from_ = 0;
 };
 
 }  // namespace pelmora

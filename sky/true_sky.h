@@ -53,6 +53,16 @@ struct TrueSky {
 
 TrueSky true_sky(const JulianDate& utc, const Observer& observer);
 
+// The next new or full moon after a moment (terrestrial time), whichever
+// comes first: the moment the moon's ecliptic longitude seen from the
+// earth's centre stands 0 or 180 degrees from the sun's, as almanacs give
+// new and full moon.
+struct NextPhase {
+  JulianDate tt;
+  bool full = false;
+};
+NextPhase next_new_or_full_moon(const JulianDate& tt);
+
 // The declination of the ecliptic of date where it crosses the hour circle
 // of a right ascension, and the height of a place above it.
 double ecliptic_declination(double ra, double obliquity);
