@@ -2,6 +2,7 @@
 // moon's phase in words, and places.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <sstream>
 #include <string_view>
@@ -170,6 +171,38 @@ TEST(TrueSkyTest, MoonParallaxDependsOnWhereOneStands) {
   const TrueSky north = true_sky(moment, {60, 0}), south = true_sky(moment, {-60, 0});
   EXPECT_GT(std::abs(north.moon.dec - south.moon.dec), 1.0);
   EXPECT_NEAR(north.stars[0].dec, south.stars[0].dec, 1e-4);
+}
+
+// The planets' magnitudes stay within the range each shows from the earth
+// (an exchanged planet or a phase angle in radians would leave it).
+TEST(TrueSkyTest, PlanetMagnitudesStayWithinWhatEachShows) {
+  constexpr std::array<std::array<double, 2>, 5> kRange = {
+      {{-2.6, 5.8}, {-4.9, -3.7}, {-3.0, 1.9}, {-3.0, -1.6}, {-0.6, 1.5}}};
+  for (const Case& c : kCases) {
+    const TrueSky sky = true_sky(utc_julian_date(c.year, c.month, c.day, c.seconds), c.observer);
+    for (std::size_t i = 0; i < sky.planets.size(); ++i) {
+      EXPECT_GE(sky.planets[i].magnitude, kRange[i][0]) << c.year << " " << sky.planets[i].name;
+      EXPECT_LE(sky.planets[i].magnitude, kRange[i][1]) << c.year << " " << sky.planets[i].name;
+    }
+  }
+}
+
+// New and full moons within a quarter of an hour of PyEphem's
+// next_new_moon and next_full_moon (4.1.4), across two centuries.
+TEST(MoonPhaseTest, NextNewOrFullMoon) {
+  struct Moment {
+    int year, month, day;
+    double seconds, days;
+    bool full;
+  };
+  for (const Moment& m : {Moment{2026, 12, 7, 5 * 3600, 1.8276, false}, Moment{2026, 12, 10, 0, 14.0612, true},
+                          Moment{1950, 6, 15, 0, 0.6616, false}, Moment{1969, 7, 20, 73020, 8.2694, true},
+                          Moment{2087, 3, 3, 34200, 1.5935, false}, Moment{2099, 11, 30, 18 * 3600, 11.2143, false}}) {
+    const JulianDate tt = time_scales(utc_julian_date(m.year, m.month, m.day, m.seconds)).tt;
+    const NextPhase next = next_new_or_full_moon(tt);
+    EXPECT_EQ(next.full, m.full) << m.year;
+    EXPECT_NEAR(next.tt.value() - tt.value(), m.days, 0.01) << m.year;
+  }
 }
 
 TEST(TimeScalesTest, LeapSecondsWithinTheTableDeltaTOutsideIt) {
