@@ -26,7 +26,7 @@ echo "$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 
 
 echo "== Redraw pass (median of 10 repetitions)"
 "$build/bench/pelmora_bench" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
-  --benchmark_color=false --benchmark_filter='Fast|Plain|ClockTick|Scaled|Record|NoPixels' 2>/dev/null |
+  --benchmark_color=false --benchmark_filter='Fast|Plain|ClockTick|Scaled|Record|NoPixels|TrueSky' 2>/dev/null |
   grep -E 'median|times'
 
 echo "== The record after a full turn of the chart, and a rebuild at scale 2 from it"
@@ -93,6 +93,7 @@ measure() {
 }
 measure "simulation mode" none
 measure "clock mode" click
+measure "clock mode, true sky for Madrid" click "" --sky true --place Madrid
 measure "reference: empty Qt window with a 15 ms timer" none "$build/bench/pelmora_timer_floor"
 
 # Full screen on large screens: a 4K screen at 200 % (the picture at 2.2
