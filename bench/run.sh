@@ -33,13 +33,20 @@ echo "== The record after a full turn of the chart, and a rebuild at scale 2 fro
 "$build/bench/pelmora_bench" --benchmark_color=false --benchmark_filter='AFullTurn' 2>/dev/null | grep -E '^BM_'
 
 echo "== Instructions per redraw pass (callgrind, simulation mode, headless)"
-instructions() {
+instructions() {  # $1: the script; then more options
+  local script=$1
+  shift
   valgrind --tool=callgrind --callgrind-out-file="$work/callgrind.out" "$program" --at "2026-12-07 06:00" \
-    --snapshot "$work/pass.png" ${1:+--script "$1"} 2>&1 | sed -n 's/.*Collected : *\([0-9]*\).*/\1/p'
+    --snapshot "$work/pass.png" ${script:+--script "$script"} "$@" 2>&1 | sed -n 's/.*Collected : *\([0-9]*\).*/\1/p'
 }
 base=$(instructions "")
 more=$(instructions "tick*1000")
-echo "$(( (more - base) / 1000 )) instructions per pass"
+design=$(( (more - base) / 1000 ))
+echo "$design instructions per pass"
+base=$(instructions "" --sky true --place Madrid)
+more=$(instructions "tick*1000" --sky true --place Madrid)
+true_sky=$(( (more - base) / 1000 ))
+echo "$true_sky instructions per pass in the true sky for Madrid: $(awk -v t="$true_sky" -v d="$design" 'BEGIN {printf "%.2f", t / d}') times the design's (target at most 1.5)"
 
 echo "== Memory of 100,000 headless simulation steps"
 # One full turn of the chart is 2,880 steps: by then every label, text and

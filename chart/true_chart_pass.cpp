@@ -77,6 +77,8 @@ void TrueChartPass::draw(DrawingSurface& picture, Integer level, Colour tick_col
 
   // The equator of date: a dot at every whole degree.
   for (int angle = 0; angle < 360; ++angle) {
+    // Most of the 360 are out of view and were before: nothing to work out.
+    if (!in_view(x_of(angle)) && !equator_[angle]) continue;
     Point now = point_of({double(angle), true_equator_height(angle, places.obliquity)});
     move_figure(equator_[angle], now, [&](const FigurePlace& place, bool gone) {
       if (gone)

@@ -5,10 +5,10 @@
 
 namespace pelmora {
 
-sky::TrueSky RoomSky::sky_at(const LocalMoment& local) const {
+sky::TrueSky RoomSky::sky_at(const LocalMoment& local) {
   const LocalMoment utc = universal_time(local);
-  return sky::true_sky(sky::utc_julian_date(utc.year, utc.month, utc.day, double(utc.milliseconds) / 1000),
-                       {place_.latitude, place_.longitude});
+  return calculator_.at(sky::utc_julian_date(utc.year, utc.month, utc.day, double(utc.milliseconds) / 1000),
+                        {place_.latitude, place_.longitude});
 }
 
 double RoomSky::days_to_next_phase(const sky::TimeScales& time) {

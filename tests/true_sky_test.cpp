@@ -6,6 +6,7 @@
 #include <cmath>
 #include <sstream>
 #include <string_view>
+#include <vector>
 
 #include "sky/place.h"
 #include "sky/true_sky.h"
@@ -171,6 +172,34 @@ TEST(TrueSkyTest, MoonParallaxDependsOnWhereOneStands) {
   const TrueSky north = true_sky(moment, {60, 0}), south = true_sky(moment, {-60, 0});
   EXPECT_GT(std::abs(north.moon.dec - south.moon.dec), 1.0);
   EXPECT_NEAR(north.stars[0].dec, south.stars[0].dec, 1e-4);
+}
+
+// A sky computed step after step carries what moves slowly for an hour
+// either side; every place stays within 0.2 arcsecond of the sky
+// computed afresh (the planets nearest the earth bend most), backwards as forwards, and a new place starts afresh.
+TEST(TrueSkyTest, CarriedStepByStepAsComputedAfresh) {
+  constexpr double kArcsecond = 1.0 / 3600;
+  SkyCalculator calculator;
+  const auto check = [&](const JulianDate& utc, const Observer& observer) {
+    const TrueSky carried = calculator.at(utc, observer), fresh = true_sky(utc, observer);
+    const std::string when = std::to_string(utc.value());
+    EXPECT_NEAR(difference(carried.local_sidereal_time, fresh.local_sidereal_time), 0, 0.01 * kArcsecond) << when;
+    std::vector<std::pair<const BodyPlace*, const BodyPlace*>> pairs = {{&carried.sun, &fresh.sun},
+                                                                        {&carried.moon, &fresh.moon}};
+    for (std::size_t i = 0; i < 5; ++i) pairs.emplace_back(&carried.planets[i], &fresh.planets[i]);
+    for (std::size_t i = 0; i < 31; ++i) pairs.emplace_back(&carried.stars[i], &fresh.stars[i]);
+    for (const auto& [a, b] : pairs) {
+      EXPECT_NEAR(difference(a->ra, b->ra) * std::cos(b->dec * M_PI / 180), 0, 0.2 * kArcsecond) << when;
+      EXPECT_NEAR(a->dec, b->dec, 0.2 * kArcsecond) << when;
+    }
+    EXPECT_NEAR(carried.planets[0].magnitude, fresh.planets[0].magnitude, 1e-4) << when;
+    EXPECT_NEAR(carried.moon_phase.lit_fraction, fresh.moon_phase.lit_fraction, 1e-6) << when;
+  };
+  const Observer madrid{40.4168, -3.7038};
+  for (int step = 0; step <= 300; ++step) check(utc_julian_date(2026, 12, 7, 3600.0 + 30 * step), madrid);
+  for (int step = 300; step >= 0; step -= 7) check(utc_julian_date(2026, 12, 7, 3600.0 + 30 * step), madrid);
+  check(utc_julian_date(2026, 12, 7, 3600.0), {-33.87, 151.21});
+  check(utc_julian_date(1903, 2, 1, 0), {-33.87, 151.21});
 }
 
 // The planets' magnitudes stay within the range each shows from the earth
