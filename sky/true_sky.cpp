@@ -73,9 +73,8 @@ Vector retarded(const Frame& frame, Place&& barycentric_at) {
 // crescent phases where the older laws drift by up to half a magnitude.
 // Mars and Saturn: the Explanatory Supplement to the Astronomical Almanac
 // (1992), as in J. Meeus, Astronomical Algorithms (2nd ed., 1998), chapter
-// 41, within 0.1 of the newer ones where these planets can be seen; Saturn's
-// rings add their tilt (B) as there, the ring-plane longitude term (under
-// 0.3) left out.
+// 41 (for Mars within 0.1 of the newer law); Saturn's rings add their tilt
+// (B) as there, the ring-plane longitude term (under 0.3) left out.
 double planet_magnitude(int planet, double r, double d, double i, double ring_tilt) {
   const double distances = 5 * std::log10(r * d);
   switch (planet) {
