@@ -292,7 +292,7 @@ TEST_F(WindowTest, ShiftF10OpensTheMenuAtTheItemInFocus) {
     QWidget* menu = nullptr;
     EXPECT_TRUE(QTest::qWaitFor([&] { return (menu = QApplication::activePopupWidget()) != nullptr; }, kPatienceMs));
     ASSERT_NE(qobject_cast<QMenu*>(menu), nullptr);
-    EXPECT_EQ(qobject_cast<QMenu*>(menu)->actions().size(), 10);  // 7 actions and 3 separators
+    EXPECT_EQ(qobject_cast<QMenu*>(menu)->actions().size(), 12);  // 9 actions and 3 separators
     menu->close();
   }
 }
