@@ -9,6 +9,7 @@
 #include <QHelpEvent>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -243,6 +244,22 @@ TEST_F(WindowTest, KeysReachTheirCommands) {
 
   press(window, Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QApplication::clipboard()->image().size(), window.picture()->picture().size());
+
+  // Ctrl+P opens the print dialog; cancelled, it prints nothing and says
+  // nothing.
+  QString dialog;
+  QTimer cancel;
+  QObject::connect(&cancel, &QTimer::timeout, [&] {
+    auto* print = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+    if (print == nullptr) return;
+    cancel.stop();
+    dialog = print->windowTitle();
+    print->reject();
+  });
+  cancel.start(1);
+  press(window, Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(dialog, "Print the chart");
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
   window.clock_mode_button()->setFocus();
   press(window, Qt::Key_Return);
