@@ -513,6 +513,31 @@ Eine Datei dieses Namens ist unverändert.</translation>
         <source>where the sun crosses the celestial equator going north, in March</source>
         <translation>wo die Sonne im März den Himmelsäquator nach Norden überquert</translation>
     </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Merkur</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Jupiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturn</translation>
+    </message>
+    <message>
+        <source>Planet at %1 on the scale, magnitude %2.</source>
+        <extracomment>a planet&apos;s tip: where it stands on the scale, and its visual magnitude (e.g. -2.4)</extracomment>
+        <translation>Planet bei %1 auf der Skala, Helligkeit %2 mag.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>

@@ -513,6 +513,31 @@ Cualquier archivo con ese nombre sigue como estaba.</translation>
         <source>where the sun crosses the celestial equator going north, in March</source>
         <translation>donde el Sol cruza el ecuador celeste hacia el norte, en marzo</translation>
     </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercurio</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Marte</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Júpiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturno</translation>
+    </message>
+    <message>
+        <source>Planet at %1 on the scale, magnitude %2.</source>
+        <extracomment>a planet&apos;s tip: where it stands on the scale, and its visual magnitude (e.g. -2.4)</extracomment>
+        <translation>Planeta a %1 en la escala, magnitud %2.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>

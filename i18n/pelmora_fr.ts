@@ -513,6 +513,31 @@ Tout fichier de ce nom est resté tel quel.</translation>
         <source>where the sun crosses the celestial equator going north, in March</source>
         <translation>où le Soleil traverse l&apos;équateur céleste vers le nord, en mars</translation>
     </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercure</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Vénus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Jupiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturne</translation>
+    </message>
+    <message>
+        <source>Planet at %1 on the scale, magnitude %2.</source>
+        <extracomment>a planet&apos;s tip: where it stands on the scale, and its visual magnitude (e.g. -2.4)</extracomment>
+        <translation>Planète à %1 sur l&apos;échelle, magnitude %2.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>

@@ -513,6 +513,31 @@ Un eventuale file con quel nome è rimasto com&apos;era.</translation>
         <source>where the sun crosses the celestial equator going north, in March</source>
         <translation>dove il Sole attraversa l&apos;equatore celeste verso nord, a marzo</translation>
     </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercurio</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Venere</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Marte</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Giove</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturno</translation>
+    </message>
+    <message>
+        <source>Planet at %1 on the scale, magnitude %2.</source>
+        <extracomment>a planet&apos;s tip: where it stands on the scale, and its visual magnitude (e.g. -2.4)</extracomment>
+        <translation>Pianeta a %1 sulla scala, magnitudine %2.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>

@@ -513,6 +513,31 @@ Qualquer arquivo com esse nome continua como estava.</translation>
         <source>where the sun crosses the celestial equator going north, in March</source>
         <translation>onde o Sol cruza o equador celeste rumo ao norte, em março</translation>
     </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercúrio</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Vênus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Marte</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Júpiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturno</translation>
+    </message>
+    <message>
+        <source>Planet at %1 on the scale, magnitude %2.</source>
+        <extracomment>a planet&apos;s tip: where it stands on the scale, and its visual magnitude (e.g. -2.4)</extracomment>
+        <translation>Planeta em %1 na escala, magnitude %2.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>

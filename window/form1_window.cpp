@@ -115,7 +115,7 @@ Form1Window::Form1Window(Clock& clock)
                                      .about_note = {},
                                      .guard = [this](const std::function<void()>& run) { guarded(run); }});
   picture1_->name_at = [this](QPointF point) {
-    auto name = name_at(form_.state(), point.x(), point.y());
+    auto name = name_at(form_.view(), point.x(), point.y());
     // The clock's time and date read-outs follow the clock, which is not
     // the computer's now (found by their titles in the language in use).
     if (name && name->readout && !clock_note_.isEmpty()) {
@@ -157,7 +157,7 @@ QDateTime Form1Window::shown_moment() const {
 }
 
 void Form1Window::update_reading() {
-  std::string words = chart_in_words(form_.state());
+  std::string words = chart_in_words(form_.view());
   if (!clock_note_.isEmpty()) words += " " + clock_note_.toStdString();
   if (sky_note_) words += " " + sky_note_().toStdString();
   if (words == reading_) return;
