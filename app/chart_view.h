@@ -10,6 +10,7 @@
 namespace pelmora {
 
 struct FormState;
+struct TrueSkyDrawn;
 
 struct ChartView {
   // Implicit: wherever the state is at hand, so is its view.
@@ -32,6 +33,10 @@ struct ChartView {
   std::string month_name;
   // The clock-mode schedule: the tick's first reading, the next update.
   Single clock_now, next_update, update_interval, since_update;
+  // The true sky instead of the design (Form1::view()): what its pass drew
+  // last, or nothing before its first pass. Without it, the design.
+  bool true_sky_mode = false;
+  const TrueSkyDrawn* true_sky = nullptr;
 };
 
 }  // namespace pelmora

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "app/chart_view.h"
 #include "app/true_sky_source.h"
 #include "platform.h"
 #include "state.h"
@@ -50,6 +51,9 @@ class Form1 {
 
   FormState& state() { return st; }
   const FormState& state() const { return st; }
+  // What the picture shows, for naming and reading it: the state, and in
+  // the true sky what its pass drew last.
+  ChartView view() const;
 
  private:
   bool in_view(Integer angle) const;

@@ -16,6 +16,7 @@
 #include "render/font_text_renderer.h"
 #include "render/rescalable_canvas.h"
 #include "replay/replay.h"
+#include "replay/true_sky_places.h"
 #include "support/painter_canvas.h"
 
 namespace pelmora {
@@ -155,6 +156,32 @@ void BM_RedrawPass_NoPixels(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawPass_NoPixels)->Unit(benchmark::kMicrosecond);
 
+// The same pass in the true sky for Madrid against the design's
+// (BM_RedrawPass_Fast): the ephemeris computed once a pass, the figures
+// drawn at the places it gives.
+void BM_RedrawPass_TrueSky(benchmark::State& state) {
+  RoomSky room(sky::Place{40.4168, -3.7038, "Madrid"});
+  Sky<RasterCanvas> sky(std::make_unique<RasterCanvas>(&text_renderer()));
+  sky.form.set_true_sky(&room);
+  sky.form.Form_Load();
+  for (auto _ : state) {
+    sky.tick();
+    benchmark::DoNotOptimize(sky.canvas->indices());
+  }
+}
+BENCHMARK(BM_RedrawPass_TrueSky)->Unit(benchmark::kMicrosecond);
+
+// The ephemeris alone: one moment's true sky, as a true pass asks for it.
+void BM_TrueSkyPlaces(benchmark::State& state) {
+  RoomSky room(sky::Place{40.4168, -3.7038, "Madrid"});
+  double seconds = 21'600;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(room.places_at("12-07-2026", seconds));
+    seconds += 30;
+  }
+}
+BENCHMARK(BM_TrueSkyPlaces)->Unit(benchmark::kMicrosecond);
+
 // A clock-mode tick between updates: the read-outs, reprinted unchanged.
 void BM_ClockTick_NoUpdate(benchmark::State& state) {
   Sky<RasterCanvas> sky(std::make_unique<RasterCanvas>(&text_renderer()));
@@ -193,6 +220,10 @@ class RatioReporter : public benchmark::ConsoleReporter {
     const double one = time("BM_RedrawPass_Scaled/1"), two = time("BM_RedrawPass_Scaled/2");
     if (one > 0 && two > 0)
       std::printf("pass at scale 2 %.1f us, at scale 1 %.1f us: %.2f times\n", two, one, two / one);
+    const double true_sky = time("BM_RedrawPass_TrueSky");
+    if (fast > 0 && true_sky > 0)
+      std::printf("true-sky pass %.1f us, design pass %.1f us: %.2f times (target at most 1.5)\n", true_sky, fast,
+                  true_sky / fast);
     const double recorded = time("BM_RedrawPass_Recorded");
     if (one > 0 && recorded > 0)
       std::printf("pass keeping the record %.1f us, without %.1f us: %.2f times (%+.1f us)\n", recorded, one,

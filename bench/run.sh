@@ -26,20 +26,27 @@ echo "$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 
 
 echo "== Redraw pass (median of 10 repetitions)"
 "$build/bench/pelmora_bench" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
-  --benchmark_color=false --benchmark_filter='Fast|Plain|ClockTick|Scaled|Record|NoPixels' 2>/dev/null |
+  --benchmark_color=false --benchmark_filter='Fast|Plain|ClockTick|Scaled|Record|NoPixels|TrueSky' 2>/dev/null |
   grep -E 'median|times'
 
 echo "== The record after a full turn of the chart, and a rebuild at scale 2 from it"
 "$build/bench/pelmora_bench" --benchmark_color=false --benchmark_filter='AFullTurn' 2>/dev/null | grep -E '^BM_'
 
 echo "== Instructions per redraw pass (callgrind, simulation mode, headless)"
-instructions() {
+instructions() {  # $1: the script; then more options
+  local script=$1
+  shift
   valgrind --tool=callgrind --callgrind-out-file="$work/callgrind.out" "$program" --at "2026-12-07 06:00" \
-    --snapshot "$work/pass.png" ${1:+--script "$1"} 2>&1 | sed -n 's/.*Collected : *\([0-9]*\).*/\1/p'
+    --snapshot "$work/pass.png" ${script:+--script "$script"} "$@" 2>&1 | sed -n 's/.*Collected : *\([0-9]*\).*/\1/p'
 }
 base=$(instructions "")
 more=$(instructions "tick*1000")
-echo "$(( (more - base) / 1000 )) instructions per pass"
+design=$(( (more - base) / 1000 ))
+echo "$design instructions per pass"
+base=$(instructions "" --sky true --place Madrid)
+more=$(instructions "tick*1000" --sky true --place Madrid)
+true_sky=$(( (more - base) / 1000 ))
+echo "$true_sky instructions per pass in the true sky for Madrid: $(awk -v t="$true_sky" -v d="$design" 'BEGIN {printf "%.2f", t / d}') times the design's (target at most 1.5)"
 
 echo "== Memory of 100,000 headless simulation steps"
 # One full turn of the chart is 2,880 steps: by then every label, text and
@@ -93,6 +100,7 @@ measure() {
 }
 measure "simulation mode" none
 measure "clock mode" click
+measure "clock mode, true sky for Madrid" click "" --sky true --place Madrid
 measure "reference: empty Qt window with a 15 ms timer" none "$build/bench/pelmora_timer_floor"
 
 # Full screen on large screens: a 4K screen at 200 % (the picture at 2.2

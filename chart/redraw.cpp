@@ -15,6 +15,16 @@ namespace {
 constexpr double kSimulatedSecondsPerStep = 30;
 }  // namespace
 
+ChartView Form1::view() const {
+  ChartView view(st);
+  if (true_sky_) {
+    view.true_sky_mode = true;
+    // A load cleared the picture: nothing of the true pass is on it until its next pass.
+    if (true_load_ == st.load_count) view.true_sky = true_pass_->drawn();
+  }
+  return view;
+}
+
 bool Form1::in_view(Integer angle) const { return angle_in_view(st.chart_angle, angle); }
 
 void Form1::draw_true_sky_pass(bool stepped) {

@@ -12,16 +12,6 @@ namespace pelmora {
 
 namespace {
 
-// The planets' looks: rings in palette colours, one look each, in the
-// manner of the stars (radius: colour).
-constexpr std::array<std::array<ring, 2>, 5> kPlanetRings = {{
-    {{{2, 7}, {4, 8}}},    // Mercury: light grey in dark grey
-    {{{3, 15}, {5, 14}}},  // Venus: white in yellow
-    {{{3, 12}, {5, 4}}},   // Mars: light red in red
-    {{{3, 15}, {6, 6}}},   // Jupiter: white in dark yellow
-    {{{3, 14}, {7, 7}}},   // Saturn: yellow in a light grey ring
-}};
-
 // A figure whose centre lies this far beyond the picture's edges still
 // shows a part of itself.
 constexpr int kLargestRadius = kSunRadius;
@@ -32,7 +22,7 @@ std::array<int, 2> pixel(double x, double y) {
   return {static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y))};
 }
 
-using Point = std::optional<std::array<int, 2>>;
+using Point = TrueSkyDrawn::Pixel;
 
 // Erases the figure where it stood and draws it at its new place, or only
 // erases it when it has left the view.
@@ -85,12 +75,11 @@ void TrueChartPass::draw(DrawingSurface& picture, Integer level, Colour tick_col
   }
   draw_centre_marker(picture, level);
 
-  // The equator of date: a dot at every whole degree, as far below the
-  // ecliptic along the hour circle as the ecliptic stands north of it.
+  // The equator of date: a dot at every whole degree.
   for (int angle = 0; angle < 360; ++angle) {
-    const double height =
-        -std::atan(std::tan(places.obliquity * M_PI / 180) * std::sin(angle * M_PI / 180)) * 180 / M_PI;
-    Point now = point_of({double(angle), height});
+    // Most of the 360 are out of view and were before: nothing to work out.
+    if (!in_view(x_of(angle)) && !equator_[angle]) continue;
+    Point now = point_of({double(angle), true_equator_height(angle, places.obliquity)});
     move_figure(equator_[angle], now, [&](const FigurePlace& place, bool gone) {
       if (gone)
         picture.circle(place.x, place.y, kEquatorDotRadius, erase);
@@ -104,7 +93,7 @@ void TrueChartPass::draw(DrawingSurface& picture, Integer level, Colour tick_col
   for (const catalogue_row& row : star_catalogue_rows()) {
     if (const auto* entry = std::get_if<star_entry>(&row.entry)) {
       if (star >= places.stars.size()) continue;
-      move_figure(stars_[star], point_of(places.stars[star]), [&](const FigurePlace& place, bool gone) {
+      move_figure(drawn_.stars[star], point_of(places.stars[star]), [&](const FigurePlace& place, bool gone) {
         if (gone) {
           for (const ring& r : entry->rings()) picture.circle(place.x, place.y, r.radius, erase);
         } else {
@@ -114,10 +103,10 @@ void TrueChartPass::draw(DrawingSurface& picture, Integer level, Colour tick_col
       ++star;
     } else {
       const auto& entry_marker = std::get<marker_entry>(row.entry);
-      const double x = x_of(entry_marker.longitude) - kPixelsPerStep * entry_marker.x_extra;
+      const double x = true_marker_x(lst, entry_marker);
       std::optional<int> now;
       if (in_view(x)) now = static_cast<int>(std::lround(x));
-      std::optional<int>& drawn = markers_[marker++];
+      std::optional<int>& drawn = drawn_.markers[marker++];
       if (now) {
         draw_marker_figure(picture, entry_marker, sgl(*now), sgl(drawn.value_or(*now)), level, erase);
       } else if (drawn) {
@@ -129,7 +118,7 @@ void TrueChartPass::draw(DrawingSurface& picture, Integer level, Colour tick_col
   }
 
   for (std::size_t i = 0; i < places.planets.size(); ++i)
-    move_figure(planets_[i], point_of(places.planets[i]), [&](const FigurePlace& place, bool gone) {
+    move_figure(drawn_.planets[i], point_of(places.planets[i]), [&](const FigurePlace& place, bool gone) {
       if (gone) {
         for (const ring& r : kPlanetRings[i]) picture.circle(place.x, place.y, r.radius, erase);
       } else {
@@ -137,13 +126,13 @@ void TrueChartPass::draw(DrawingSurface& picture, Integer level, Colour tick_col
       }
     });
 
-  move_figure(moon_, point_of(places.moon), [&](const FigurePlace& place, bool gone) {
+  move_figure(drawn_.moon, point_of(places.moon), [&](const FigurePlace& place, bool gone) {
     if (gone)
       picture.circle(place.x, place.y, kMoonRadius, erase);
     else
       draw_moon_figure(picture, place, erase);
   });
-  move_figure(sun_, point_of(places.sun), [&](const FigurePlace& place, bool gone) {
+  move_figure(drawn_.sun, point_of(places.sun), [&](const FigurePlace& place, bool gone) {
     if (gone)
       picture.circle(place.x, place.y, kSunRadius, erase);
     else
@@ -151,6 +140,8 @@ void TrueChartPass::draw(DrawingSurface& picture, Integer level, Colour tick_col
   });
 
   last_sidereal_time_ = lst;
+  drawn_.places = places;
+  drawn_.level = level.value();
   picture.set_scale_mode(kCharacterUnits);
 }
 

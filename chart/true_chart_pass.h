@@ -21,15 +21,13 @@ class TrueChartPass {
   void draw(DrawingSurface& picture, Integer level, Colour tick_colour, const TrueSkyPlaces& places);
   // The picture was cleared: nothing of ours is on it.
   void forget();
+  // What the last pass drew, and where; nothing before the first pass.
+  const TrueSkyDrawn* drawn() const { return last_sidereal_time_ ? &drawn_ : nullptr; }
 
  private:
-  using Point = std::optional<std::array<int, 2>>;
   std::optional<double> last_sidereal_time_;
-  Point sun_, moon_;
-  std::array<Point, 5> planets_;
-  std::array<Point, 31> stars_;
-  std::array<std::optional<int>, 6> markers_;
-  std::array<Point, 360> equator_;
+  TrueSkyDrawn drawn_;
+  std::array<TrueSkyDrawn::Pixel, 360> equator_;
 };
 
 }  // namespace pelmora

@@ -120,7 +120,7 @@ constexpr std::array kOptions = {
                 options.colours = scheme_named(value);
                 if (!options.colours)
                   return "--colours " + quoted_argument(value) +
-                         " is not a colour scheme: use classic, bright or night";
+                         " is not a colour scheme: use classic, bright, night or print";
                 return {};
               }},
     OptionRow{"--scale", "", true, Runs::any,
@@ -221,6 +221,9 @@ Problem combination_problem(const Options& options, const std::vector<const Opti
   for (const OptionRow* row : seen)
     if (row->runs == Runs::window_only && options.headless())
       return std::string(row->name) + " belongs to the window: it cannot be used with --script, --trace or --snapshot";
+  if (options.colours == ColourScheme::print && !options.snapshot_file)
+    return "--colours print is for paper: give it --snapshot FILE.pdf for the printed page, or FILE.svg (the window "
+           "prints with Ctrl+P)";
   if (scale_given && !options.snapshot_file)
     return "--scale sets the scale of a snapshot and needs --snapshot (the window takes its scale from the screen)";
   return {};
@@ -303,7 +306,9 @@ std::string usage_text() {
          "  --full-screen     open the window full screen (F11 switches, Escape leaves)\n"
          "  --colours SCHEME  the chart (and a snapshot) in classic (as designed),\n"
          "                    bright (dark colours lightened) or night (all in red)\n"
-         "                    colours, for this run only\n"
+         "                    colours, for this run only; print (on white, for\n"
+         "                    paper) with a snapshot only: FILE.pdf is then the\n"
+         "                    printed page (A4 landscape, the chart and a legend)\n"
          "  --reset-settings  start the window from the default settings\n"
          "  --stats           in the window: at the end, print the timer ticks and\n"
          "                    redraw passes per second and how soon the first chart\n"
@@ -313,8 +318,9 @@ std::string usage_text() {
          "\n"
          "In the window: rest the pointer on the chart to name what is there; a right\n"
          "click, Shift+F10 or the Menu key opens the menu; F1 help, F11 full screen,\n"
-         "Ctrl+S save and Ctrl+C copy the picture, Ctrl+G go to a moment, Home back to\n"
-         "now, P pause (period: one step while paused), Ctrl+, preferences, Ctrl+Q quit.\n"
+         "Ctrl+S save and Ctrl+C copy the picture, Ctrl+P print, Ctrl+G go to a moment,\n"
+         "Home back to now, P pause (period: one step while paused), Ctrl+, preferences,\n"
+         "Ctrl+Q quit.\n"
          "\n"
          "The window keeps its place, start mode, colours and picture folder in\n"
          "$XDG_CONFIG_HOME/pelmora/pelmora.conf (~/.config/pelmora/pelmora.conf).\n"

@@ -13,8 +13,10 @@ angle scale, the sun, the moon, 31 bright stars and the celestial equator.
 The chart turns with the time of day, either as fast as it can or following
 the computer's clock.
 
-Without a display it runs scripts of events on a virtual clock and writes the
-chart as a PNG picture.")
+It prints the chart on white paper with a legend of its date, time, place
+and sky. Without a display it runs scripts of events on a virtual clock and
+writes the chart as a PNG picture, an SVG or PDF drawing, or the printed
+page as a PDF.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # The same permissions whatever the umask of whoever builds it.
@@ -26,7 +28,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://pelmora.org/")
 # The libraries the binary links, as dpkg-shlibdeps finds them; the X11
-# and offscreen platforms come with them, Wayland's with qt6-wayland, the
+# and offscreen platforms come with them, and the printers' plugin (CUPS)
+# with the print support's library, Wayland's with qt6-wayland, the
 # toolkit's words (Yes, No, the file dialog) in the user's language with
 # qt6-translations-l10n.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

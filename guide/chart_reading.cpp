@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "app/true_sky_source.h"
 #include "guide/chart_points.h"
 #include "guide/moon_phase.h"
 #include "guide/words.h"
@@ -32,9 +33,11 @@ std::string chart_in_words(const ChartView& st) {
                   {std::to_string(st.display_day.value()), st.month_name, std::to_string(st.display_year.value())});
   }
   words += ". ";
+  // In the true sky the moon's phase as it is, not the design's.
+  const std::string phase = st.true_sky ? moon_phase_words(moon_phase(st.true_sky->places.moon_phase))
+                                        : moon_phase_words(elongation_of_chart_phase(st.lunar_phase.value()));
   words += fill(guide_text(GUIDE_TR("Guide", "Sun at %1 degrees, moon at %2 degrees, %3.")),
-                {guide_number(st.solar_angle.value()), guide_number(st.lunar_angle.value()),
-                 moon_phase_words(elongation_of_chart_phase(st.lunar_phase.value()))});
+                {guide_number(st.solar_angle.value()), guide_number(st.lunar_angle.value()), phase});
   words += ' ';
   words +=
       fill(guide_text(GUIDE_TR("Guide", "Centre of the chart at %1 degrees.")), {guide_number(st.local_angle.value())});

@@ -33,8 +33,17 @@ MoonPhase moon_phase(double elongation_degrees) {
           waxing};
 }
 
-std::string moon_phase_words(double elongation_degrees) {
-  const MoonPhase phase = moon_phase(elongation_degrees);
+MoonPhase moon_phase(const TrueMoonPhase& phase) {
+  MoonPhase named = moon_phase(phase.elongation);
+  named.lit_fraction = phase.lit_fraction;
+  named.days_to_next = phase.days_to_next;
+  named.next_is_full = phase.next_is_full;
+  return named;
+}
+
+std::string moon_phase_words(double elongation_degrees) { return moon_phase_words(moon_phase(elongation_degrees)); }
+
+std::string moon_phase_words(const MoonPhase& phase) {
   const long days = std::lround(phase.days_to_next);
   std::string next;
   if (days == 0) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/true_sky_source.h"
+
 namespace pelmora {
 
 struct MoonPhase {
@@ -22,7 +24,12 @@ struct MoonPhase {
 // a mean synodic month.
 MoonPhase moon_phase(double elongation_degrees);
 
+// The phase of the true sky: named by its elongation as above, with the
+// fraction lit and the days to the next new or full moon as computed.
+MoonPhase moon_phase(const TrueMoonPhase& phase);
+
 // The phase as a phrase: "waning crescent, 23 % lit, 4 days to new moon".
+std::string moon_phase_words(const MoonPhase& phase);
 std::string moon_phase_words(double elongation_degrees);
 
 // The elongation that the chart's phase angle stands for: the chart's

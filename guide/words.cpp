@@ -1,5 +1,7 @@
 #include "guide/words.h"
 
+#include <cmath>
+#include <cstdio>
 #include <utility>
 
 namespace pelmora {
@@ -39,6 +41,23 @@ std::string guide_counted(std::string_view english, long count) {
 }
 
 std::string guide_number(long number) { return language().number ? language().number(number) : std::to_string(number); }
+
+std::string guide_decimal(double value, int decimals) {
+  // Rounded first, so that a value that rounds to zero carries no sign.
+  const double scale = std::pow(10.0, decimals);
+  double rounded = std::round(value * scale) / scale;
+  if (rounded == 0) rounded = 0;
+  std::string text;
+  if (language().decimal) {
+    text = language().decimal(rounded, decimals);
+  } else {
+    char plain[32];
+    std::snprintf(plain, sizeof plain, "%.*f", decimals, rounded);
+    text = plain;
+  }
+  if (!text.empty() && text.front() == '-') text.replace(0, 1, "\u2212");
+  return text;
+}
 
 std::string fill(std::string_view pattern, std::initializer_list<std::string_view> arguments) {
   std::string text;

@@ -22,6 +22,8 @@ struct GuideLanguage {
   std::function<std::string(const char* english, long count)> translate;
   // A whole number as the user's locale writes it.
   std::function<std::string(long number)> number;
+  // A number with `decimals` digits after the locale's decimal sign.
+  std::function<std::string(double value, int decimals)> decimal;
 };
 
 // Sets the language of every text the guide gives from now on; an empty
@@ -35,6 +37,9 @@ std::string guide_text(std::string_view english);
 std::string guide_counted(std::string_view english, long count);
 // A whole number in the user's locale.
 std::string guide_number(long number);
+// A number with `decimals` digits after the decimal sign, in the user's
+// locale, below zero with the true minus sign ("−2.4", "−2,4").
+std::string guide_decimal(double value, int decimals);
 // The pattern with %1, %2, ... replaced by the arguments, in one pass (an
 // argument's own "%1" stays as it is).
 std::string fill(std::string_view pattern, std::initializer_list<std::string_view> arguments);

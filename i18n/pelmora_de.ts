@@ -74,6 +74,14 @@ Eine Datei dieses Namens ist unverändert.</translation>
         <source>PDF documents (*.pdf)</source>
         <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
+    <message>
+        <source>Print pre&amp;view...</source>
+        <translation>Druckvo&amp;rschau...</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
 </context>
 <context>
     <name>ColourControls</name>
@@ -505,6 +513,31 @@ Eine Datei dieses Namens ist unverändert.</translation>
         <source>where the sun crosses the celestial equator going north, in March</source>
         <translation>wo die Sonne im März den Himmelsäquator nach Norden überquert</translation>
     </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Merkur</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Jupiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturn</translation>
+    </message>
+    <message>
+        <source>Planet at %1 on the scale, magnitude %2.</source>
+        <extracomment>a planet&apos;s tip: where it stands on the scale, and its visual magnitude (e.g. -2.4)</extracomment>
+        <translation>Planet bei %1 auf der Skala, Helligkeit %2 mag.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -675,6 +708,84 @@ Eine Datei dieses Namens ist unverändert.</translation>
     <message>
         <source>P&amp;references...</source>
         <translation>&amp;Einstellungen...</translation>
+    </message>
+</context>
+<context>
+    <name>PrintedPage</name>
+    <message>
+        <source>%1° N</source>
+        <translation>%1° N</translation>
+    </message>
+    <message>
+        <source>%1° S</source>
+        <translation>%1° S</translation>
+    </message>
+    <message>
+        <source>%1° E</source>
+        <translation>%1° O</translation>
+    </message>
+    <message>
+        <source>%1° W</source>
+        <translation>%1° W</translation>
+    </message>
+    <message>
+        <source>%1 (the time zone has no place)</source>
+        <translation>%1 (die Zeitzone hat keinen Ort)</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Uhrzeit: %1</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>Ort: %1</translation>
+    </message>
+    <message>
+        <source>Sky: %1</source>
+        <translation>Himmel: %1</translation>
+    </message>
+    <message>
+        <source>the true sky at this place</source>
+        <translation>der wahre Himmel an diesem Ort</translation>
+    </message>
+    <message>
+        <source>as designed (mean places, local mean time)</source>
+        <translation>wie entworfen (mittlere Örter, mittlere Ortszeit)</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>The chart was not printed: %1.</source>
+        <translation>Die Karte wurde nicht gedruckt: %1.</translation>
+    </message>
+    <message>
+        <source>the printer %1 cannot be used</source>
+        <translation>der Drucker %1 kann nicht verwendet werden</translation>
+    </message>
+    <message>
+        <source>the file %1 could not be written</source>
+        <translation>die Datei %1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the printer %1 did not take it</source>
+        <translation>der Drucker %1 hat den Auftrag nicht angenommen</translation>
+    </message>
+    <message>
+        <source>Print the chart</source>
+        <translation>Karte drucken</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Druckvorschau</translation>
     </message>
 </context>
 <context>

@@ -74,6 +74,14 @@ Cualquier archivo con ese nombre sigue como estaba.</translation>
         <source>PDF documents (*.pdf)</source>
         <translation>Documentos PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Print pre&amp;view...</source>
+        <translation>&amp;Vista previa de impresión...</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
 </context>
 <context>
     <name>ColourControls</name>
@@ -505,6 +513,31 @@ Cualquier archivo con ese nombre sigue como estaba.</translation>
         <source>where the sun crosses the celestial equator going north, in March</source>
         <translation>donde el Sol cruza el ecuador celeste hacia el norte, en marzo</translation>
     </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercurio</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Marte</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Júpiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturno</translation>
+    </message>
+    <message>
+        <source>Planet at %1 on the scale, magnitude %2.</source>
+        <extracomment>a planet&apos;s tip: where it stands on the scale, and its visual magnitude (e.g. -2.4)</extracomment>
+        <translation>Planeta a %1 en la escala, magnitud %2.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -675,6 +708,84 @@ Cualquier archivo con ese nombre sigue como estaba.</translation>
     <message>
         <source>P&amp;references...</source>
         <translation>Pre&amp;ferencias...</translation>
+    </message>
+</context>
+<context>
+    <name>PrintedPage</name>
+    <message>
+        <source>%1° N</source>
+        <translation>%1° N</translation>
+    </message>
+    <message>
+        <source>%1° S</source>
+        <translation>%1° S</translation>
+    </message>
+    <message>
+        <source>%1° E</source>
+        <translation>%1° E</translation>
+    </message>
+    <message>
+        <source>%1° W</source>
+        <translation>%1° O</translation>
+    </message>
+    <message>
+        <source>%1 (the time zone has no place)</source>
+        <translation>%1 (la zona horaria no tiene lugar)</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Fecha: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Hora: %1</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>Lugar: %1</translation>
+    </message>
+    <message>
+        <source>Sky: %1</source>
+        <translation>Cielo: %1</translation>
+    </message>
+    <message>
+        <source>the true sky at this place</source>
+        <translation>el cielo real en este lugar</translation>
+    </message>
+    <message>
+        <source>as designed (mean places, local mean time)</source>
+        <translation>como se diseñó (posiciones medias, hora media local)</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>The chart was not printed: %1.</source>
+        <translation>El mapa no se imprimió: %1.</translation>
+    </message>
+    <message>
+        <source>the printer %1 cannot be used</source>
+        <translation>no se puede usar la impresora %1</translation>
+    </message>
+    <message>
+        <source>the file %1 could not be written</source>
+        <translation>no se pudo escribir el archivo %1</translation>
+    </message>
+    <message>
+        <source>the printer %1 did not take it</source>
+        <translation>la impresora %1 no aceptó el trabajo</translation>
+    </message>
+    <message>
+        <source>Print the chart</source>
+        <translation>Imprimir el mapa</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Vista previa de impresión</translation>
     </message>
 </context>
 <context>

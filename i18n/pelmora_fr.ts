@@ -74,6 +74,14 @@ Tout fichier de ce nom est resté tel quel.</translation>
         <source>PDF documents (*.pdf)</source>
         <translation>Documents PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Print pre&amp;view...</source>
+        <translation>Aperçu a&amp;vant impression...</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
 </context>
 <context>
     <name>ColourControls</name>
@@ -505,6 +513,31 @@ Tout fichier de ce nom est resté tel quel.</translation>
         <source>where the sun crosses the celestial equator going north, in March</source>
         <translation>où le Soleil traverse l&apos;équateur céleste vers le nord, en mars</translation>
     </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercure</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Vénus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Jupiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturne</translation>
+    </message>
+    <message>
+        <source>Planet at %1 on the scale, magnitude %2.</source>
+        <extracomment>a planet&apos;s tip: where it stands on the scale, and its visual magnitude (e.g. -2.4)</extracomment>
+        <translation>Planète à %1 sur l&apos;échelle, magnitude %2.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -675,6 +708,84 @@ Tout fichier de ce nom est resté tel quel.</translation>
     <message>
         <source>P&amp;references...</source>
         <translation>Préfé&amp;rences...</translation>
+    </message>
+</context>
+<context>
+    <name>PrintedPage</name>
+    <message>
+        <source>%1° N</source>
+        <translation>%1° N</translation>
+    </message>
+    <message>
+        <source>%1° S</source>
+        <translation>%1° S</translation>
+    </message>
+    <message>
+        <source>%1° E</source>
+        <translation>%1° E</translation>
+    </message>
+    <message>
+        <source>%1° W</source>
+        <translation>%1° O</translation>
+    </message>
+    <message>
+        <source>%1 (the time zone has no place)</source>
+        <translation>%1 (le fuseau horaire n’a pas de lieu)</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Date&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Heure&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>Lieu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Sky: %1</source>
+        <translation>Ciel&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the true sky at this place</source>
+        <translation>le ciel réel en ce lieu</translation>
+    </message>
+    <message>
+        <source>as designed (mean places, local mean time)</source>
+        <translation>tel que conçu (positions moyennes, temps moyen local)</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>The chart was not printed: %1.</source>
+        <translation>La carte n&apos;a pas été imprimée&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>the printer %1 cannot be used</source>
+        <translation>l&apos;imprimante %1 ne peut pas être utilisée</translation>
+    </message>
+    <message>
+        <source>the file %1 could not be written</source>
+        <translation>le fichier %1 n&apos;a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>the printer %1 did not take it</source>
+        <translation>l&apos;imprimante %1 ne l&apos;a pas accepté</translation>
+    </message>
+    <message>
+        <source>Print the chart</source>
+        <translation>Imprimer la carte</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Aperçu avant impression</translation>
     </message>
 </context>
 <context>

@@ -74,6 +74,14 @@ Un eventuale file con quel nome è rimasto com&apos;era.</translation>
         <source>PDF documents (*.pdf)</source>
         <translation>Documenti PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Print pre&amp;view...</source>
+        <translation>Anteprima &amp;di stampa...</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int...</source>
+        <translation>S&amp;tampa...</translation>
+    </message>
 </context>
 <context>
     <name>ColourControls</name>
@@ -505,6 +513,31 @@ Un eventuale file con quel nome è rimasto com&apos;era.</translation>
         <source>where the sun crosses the celestial equator going north, in March</source>
         <translation>dove il Sole attraversa l&apos;equatore celeste verso nord, a marzo</translation>
     </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercurio</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Venere</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Marte</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Giove</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturno</translation>
+    </message>
+    <message>
+        <source>Planet at %1 on the scale, magnitude %2.</source>
+        <extracomment>a planet&apos;s tip: where it stands on the scale, and its visual magnitude (e.g. -2.4)</extracomment>
+        <translation>Pianeta a %1 sulla scala, magnitudine %2.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -675,6 +708,84 @@ Un eventuale file con quel nome è rimasto com&apos;era.</translation>
     <message>
         <source>P&amp;references...</source>
         <translation>Pre&amp;ferenze...</translation>
+    </message>
+</context>
+<context>
+    <name>PrintedPage</name>
+    <message>
+        <source>%1° N</source>
+        <translation>%1° N</translation>
+    </message>
+    <message>
+        <source>%1° S</source>
+        <translation>%1° S</translation>
+    </message>
+    <message>
+        <source>%1° E</source>
+        <translation>%1° E</translation>
+    </message>
+    <message>
+        <source>%1° W</source>
+        <translation>%1° O</translation>
+    </message>
+    <message>
+        <source>%1 (the time zone has no place)</source>
+        <translation>%1 (il fuso orario non ha un luogo)</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Ora: %1</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>Luogo: %1</translation>
+    </message>
+    <message>
+        <source>Sky: %1</source>
+        <translation>Cielo: %1</translation>
+    </message>
+    <message>
+        <source>the true sky at this place</source>
+        <translation>il cielo reale in questo luogo</translation>
+    </message>
+    <message>
+        <source>as designed (mean places, local mean time)</source>
+        <translation>come progettato (posizioni medie, tempo medio locale)</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>The chart was not printed: %1.</source>
+        <translation>La mappa non è stata stampata: %1.</translation>
+    </message>
+    <message>
+        <source>the printer %1 cannot be used</source>
+        <translation>la stampante %1 non può essere usata</translation>
+    </message>
+    <message>
+        <source>the file %1 could not be written</source>
+        <translation>non è stato possibile scrivere il file %1</translation>
+    </message>
+    <message>
+        <source>the printer %1 did not take it</source>
+        <translation>la stampante %1 non ha accettato il lavoro</translation>
+    </message>
+    <message>
+        <source>Print the chart</source>
+        <translation>Stampa la mappa</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Anteprima di stampa</translation>
     </message>
 </context>
 <context>

@@ -74,6 +74,14 @@ Qualquer arquivo com esse nome continua como estava.</translation>
         <source>PDF documents (*.pdf)</source>
         <translation>Documentos PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Print pre&amp;view...</source>
+        <translation>&amp;Visualizar impressão...</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
 </context>
 <context>
     <name>ColourControls</name>
@@ -505,6 +513,31 @@ Qualquer arquivo com esse nome continua como estava.</translation>
         <source>where the sun crosses the celestial equator going north, in March</source>
         <translation>onde o Sol cruza o equador celeste rumo ao norte, em março</translation>
     </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercúrio</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Vênus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Marte</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Júpiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturno</translation>
+    </message>
+    <message>
+        <source>Planet at %1 on the scale, magnitude %2.</source>
+        <extracomment>a planet&apos;s tip: where it stands on the scale, and its visual magnitude (e.g. -2.4)</extracomment>
+        <translation>Planeta em %1 na escala, magnitude %2.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -675,6 +708,84 @@ Qualquer arquivo com esse nome continua como estava.</translation>
     <message>
         <source>P&amp;references...</source>
         <translation>&amp;Preferências...</translation>
+    </message>
+</context>
+<context>
+    <name>PrintedPage</name>
+    <message>
+        <source>%1° N</source>
+        <translation>%1° N</translation>
+    </message>
+    <message>
+        <source>%1° S</source>
+        <translation>%1° S</translation>
+    </message>
+    <message>
+        <source>%1° E</source>
+        <translation>%1° L</translation>
+    </message>
+    <message>
+        <source>%1° W</source>
+        <translation>%1° O</translation>
+    </message>
+    <message>
+        <source>%1 (the time zone has no place)</source>
+        <translation>%1 (o fuso horário não tem lugar)</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Hora: %1</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>Lugar: %1</translation>
+    </message>
+    <message>
+        <source>Sky: %1</source>
+        <translation>Céu: %1</translation>
+    </message>
+    <message>
+        <source>the true sky at this place</source>
+        <translation>o céu real neste lugar</translation>
+    </message>
+    <message>
+        <source>as designed (mean places, local mean time)</source>
+        <translation>como projetado (posições médias, hora média local)</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>The chart was not printed: %1.</source>
+        <translation>O mapa não foi impresso: %1.</translation>
+    </message>
+    <message>
+        <source>the printer %1 cannot be used</source>
+        <translation>a impressora %1 não pode ser usada</translation>
+    </message>
+    <message>
+        <source>the file %1 could not be written</source>
+        <translation>não foi possível gravar o arquivo %1</translation>
+    </message>
+    <message>
+        <source>the printer %1 did not take it</source>
+        <translation>a impressora %1 não aceitou o trabalho</translation>
+    </message>
+    <message>
+        <source>Print the chart</source>
+        <translation>Imprimir o mapa</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Visualizar impressão</translation>
     </message>
 </context>
 <context>

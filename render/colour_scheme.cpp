@@ -34,11 +34,31 @@ Colour lifted(Colour colour) {
   }
 }
 
+// On paper: the black ground turns white, and a grey's lightness turns
+// over (the white sun prints black, the silver moon dark grey); then every
+// colour but the ground is darkened by the least whole step (of 255) that
+// makes it legible on white.
+Colour printed(Colour colour) {
+  if (colour == 0) return 0xffffff;
+  const int r = red_of(colour), g = green_of(colour), b = blue_of(colour);
+  if (r == g && g == b) colour = rgb(255 - r, 255 - g, 255 - b);
+  if (contrast_on_white(colour) >= kLegibleContrast) return colour;
+  for (int step = 1;; ++step) {
+    const auto mix = [step](int c) { return c - c * step / 255; };
+    const Colour mixed = rgb(mix(red_of(colour)), mix(green_of(colour)), mix(blue_of(colour)));
+    if (contrast_on_white(mixed) >= kLegibleContrast) return mixed;
+  }
+}
+
 // Red at the brightness of its brightest channel: the navy marker stays
 // as visible as the maroon one.
 Colour in_red(Colour colour) { return rgb(std::max({red_of(colour), green_of(colour), blue_of(colour)}), 0, 0); }
 
-constexpr std::array<std::string_view, 3> kNames = {"classic", "bright", "night"};
+constexpr std::array<std::string_view, 4> kNames = {"classic", "bright", "night", "print"};
+
+double luminance(Colour colour) {
+  return 0.2126 * linear(red_of(colour)) + 0.7152 * linear(green_of(colour)) + 0.0722 * linear(blue_of(colour));
+}
 
 }  // namespace
 
@@ -50,11 +70,11 @@ std::optional<ColourScheme> scheme_named(std::string_view name) {
   return std::nullopt;
 }
 
-double contrast_on_black(Colour colour) {
-  const double luminance =
-      0.2126 * linear(red_of(colour)) + 0.7152 * linear(green_of(colour)) + 0.0722 * linear(blue_of(colour));
-  return (luminance + 0.05) / 0.05;
-}
+bool on_screen(ColourScheme scheme) { return scheme != ColourScheme::print; }
+
+double contrast_on_black(Colour colour) { return (luminance(colour) + 0.05) / 0.05; }
+
+double contrast_on_white(Colour colour) { return 1.05 / (luminance(colour) + 0.05); }
 
 Colour shown_colour(ColourScheme scheme, Colour colour) {
   colour &= 0xffffffu;
@@ -63,6 +83,8 @@ Colour shown_colour(ColourScheme scheme, Colour colour) {
       return lifted(colour);
     case ColourScheme::night:
       return in_red(colour);
+    case ColourScheme::print:
+      return printed(colour);
     case ColourScheme::classic:
       break;
   }

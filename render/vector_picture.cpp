@@ -254,14 +254,17 @@ std::optional<QByteArray> pdf_of(const VectorFigures& figures, double scale) {
   painter.scale(scale, scale);
   paint_figures(figures, painter);
   if (!painter.end()) return std::nullopt;
-  // The writer dates the document with the time it was made: blanked out
-  // (blanks between a dictionary's entries are free), the same figures give
-  // the same bytes, and the offsets of the objects stay as they are.
-  const QByteArray key = "/CreationDate (";
-  if (const qsizetype start = bytes.indexOf(key); start >= 0)
-    if (const qsizetype end = bytes.indexOf(')', start + key.size()); end >= 0)
-      std::fill(bytes.begin() + start, bytes.begin() + end + 1, ' ');
+  blank_creation_date(bytes);
   return bytes;
+}
+
+void blank_creation_date(QByteArray& pdf) {
+  // Blanks between a dictionary's entries are free: the offsets of the
+  // objects stay as they are.
+  const QByteArray key = "/CreationDate (";
+  if (const qsizetype start = pdf.indexOf(key); start >= 0)
+    if (const qsizetype end = pdf.indexOf(')', start + key.size()); end >= 0)
+      std::fill(pdf.begin() + start, pdf.begin() + end + 1, ' ');
 }
 
 }  // namespace pelmora

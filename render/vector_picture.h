@@ -57,4 +57,8 @@ void paint_figures(const VectorFigures& figures, QPainter& painter);
 std::optional<QByteArray> svg_of(const VectorFigures& figures, double scale = 1.0);
 std::optional<QByteArray> pdf_of(const VectorFigures& figures, double scale = 1.0);
 
+// The PDF writer dates a document with the time it was made: blanked out,
+// the same drawing gives the same bytes.
+void blank_creation_date(QByteArray& pdf);
+
 }  // namespace pelmora

@@ -17,6 +17,7 @@
 #include "render/canvas_image.h"
 #include "render/font_text_renderer.h"
 #include "render/picture_format.h"
+#include "render/printed_page.h"
 #include "render/rescalable_canvas.h"
 #include "render/vector_picture.h"
 #include "replay/interruption.h"
@@ -185,6 +186,11 @@ class HeadlessRun {
       if (*options_.snapshot_file != "-" && !picture_format_of(*options_.snapshot_file))
         return "the snapshot " + quoted_argument(*options_.snapshot_file) + " must end in .png, .svg or .pdf";
       format_ = picture_format_of(*options_.snapshot_file).value_or(PictureFormat::png);
+      if (format_ == PictureFormat::png && options_.colours == ColourScheme::print)
+        return "--colours print is for paper: the snapshot " + quoted_argument(*options_.snapshot_file) +
+               " must end in .pdf (the printed page) or .svg";
+      if (format_ == PictureFormat::pdf && options_.colours == ColourScheme::print && options_.scale != 1)
+        return "--scale has no meaning for the printed page (--colours print with a .pdf): it fills its paper";
       auto checked = check_output(*options_.snapshot_file, "snapshot", false);
       if (auto* problem = std::get_if<std::string>(&checked)) return *problem;
       snapshot_target_ = std::get<OutputTarget>(checked);
@@ -247,6 +253,12 @@ class HeadlessRun {
       return interruption() != 0 || (writer_ && writer_->error() != 0);
     });
     status_ = replay.run(script_, stderr);
+    // The printed page's legend: the chart's moment and the place.
+    legend_ = {.moment = chart_moment(replay.form().state())
+                             .value_or(QDateTime(QDate(start_.year, start_.month, start_.day),
+                                                 QTime::fromMSecsSinceStartOfDay(int(start_.milliseconds)))),
+               .true_sky = room.has_value(),
+               .place = true_sky_place(options_)};
     if (positions_target_ && status_ == 0) {
       // The design's own angles, or the true sky of the last pass (of the
       // clock's moment when none was drawn).
@@ -275,9 +287,12 @@ class HeadlessRun {
         return output_failed(*positions_target_, errno, write_problem(*positions_target_, system_reason(errno)));
     }
     if (!snapshot_target_ || status_ != 0) return std::nullopt;
+    const ColourScheme scheme = options_.colours.value_or(ColourScheme::classic);
+    // A PDF in the printing palette is the printed page.
     const auto bytes = canvas_ ? png_of(*canvas_)
-                               : vector_of(format_, *recorded_, *text_renderer_, options_.scale,
-                                           options_.colours.value_or(ColourScheme::classic));
+                       : format_ == PictureFormat::pdf && scheme == ColourScheme::print
+                           ? page_pdf_of(visible_figures(recorded_->record(), *text_renderer_), legend_)
+                           : vector_of(format_, *recorded_, *text_renderer_, options_.scale, scheme);
     if (!bytes) return fail(kExitFailed, std::string("cannot encode the snapshot as ") + format_name(format_));
     auto opened = OutputFile::open(*snapshot_target_);
     if (auto* problem = std::get_if<std::string>(&opened)) return fail(kExitFailed, *problem);
@@ -319,6 +334,7 @@ class HeadlessRun {
   std::vector<ScriptEvent> script_;
   std::optional<OutputTarget> trace_target_, snapshot_target_, positions_target_;
   std::string positions_;
+  PageLegend legend_;
   int status_ = 0;
   // Destroyed in this order's reverse: the canvas before the toolkit.
   std::optional<OutputFile> trace_file_, snapshot_file_, positions_file_;

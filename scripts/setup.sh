@@ -2,8 +2,9 @@
 # Installs what building and running need, from the distribution's packages
 # (Wayland's platform too, for Wayland desktops). Quiet and quick when
 # everything is there already. With a mode, also what it needs:
-#   --test     GoogleTest, clang-format and git (for the format check), and the
-#              validators of the installed files
+#   --test     GoogleTest, clang-format and git (for the format check), the
+#              validators of the installed files, and poppler-utils to read
+#              the printed page back
 #   --package  the tools that make and check the Debian package
 #   --bench    Google Benchmark, and for the measurements a virtual X server,
 #              a mouse driver, valgrind, GNU time, and the ephemeris that
@@ -14,6 +15,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
+  # Qt's Widgets, Svg and PrintSupport (the print dialog, with the CUPS plugin)
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev qt6-wayland
   # small text set from the font's outlines (render/small_text.cpp)
   libfreetype-dev
@@ -23,7 +25,7 @@ packages=(
 )
 case "${1:-}" in
   "") ;;
-  --test) packages+=(libgtest-dev libgmock-dev clang-format git desktop-file-utils appstream man-db) ;;
+  --test) packages+=(libgtest-dev libgmock-dev clang-format git desktop-file-utils appstream man-db poppler-utils) ;;
   --package) packages+=(dpkg-dev lintian fakeroot file) ;;
   --bench) packages+=(libbenchmark-dev xvfb xauth xdotool valgrind time python3-ephem) ;;
   --accessibility) packages+=(xvfb xauth dbus at-spi2-core python3-pyatspi) ;;
@@ -31,7 +33,7 @@ case "${1:-}" in
 esac
 
 if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
-  echo "setup: this system has no apt-get/dpkg; install by hand: a C++20 compiler, CMake 3.25+, Qt 6 Widgets, Svg and Linguist tools" \
+  echo "setup: this system has no apt-get/dpkg; install by hand: a C++20 compiler, CMake 3.25+, Qt 6 Widgets, Svg, PrintSupport and Linguist tools" \
        "(with GoogleTest for the tests, Google Benchmark for the benchmarks)" >&2
   exit 1
 fi

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -52,6 +53,41 @@ struct TrueSky {
 };
 
 TrueSky true_sky(const JulianDate& utc, const Observer& observer);
+
+// The sky moment after moment, for a chart that asks for it every step:
+// what changes slowly (precession and nutation, the earth's and the
+// planets' paths around the sun, the stars' apparent places) is computed
+// once and carried for up to an hour either side, within 0.2 arcsecond of
+// computing it afresh; a step then costs the moon and the earth's turn.
+class SkyCalculator {
+ public:
+  TrueSky at(const JulianDate& utc, const Observer& observer);
+
+  // What is carried: worked out at the moment `tt` for `observer`.
+  struct Slow {
+    JulianDate tt;
+    Observer observer;
+    double x = 0, y = 0, s = 0;  // the celestial intermediate pole and origin
+    double eo = 0;               // equation of the origins, radians
+    double obliquity = 0;        // true, degrees
+    double earth_heliocentric[2][3] = {}, earth_barycentric[2][3] = {};
+    double planets[5][2][3] = {};                  // heliocentric positions and velocities
+    std::array<double, 31> star_ra{}, star_dec{};  // degrees, apparent of date
+  };
+
+ private:
+  std::optional<Slow> slow_;
+};
+
+// The next new or full moon after a moment (terrestrial time), whichever
+// comes first: the moment the moon's ecliptic longitude seen from the
+// earth's centre stands 0 or 180 degrees from the sun's, as almanacs give
+// new and full moon.
+struct NextPhase {
+  JulianDate tt;
+  bool full = false;
+};
+NextPhase next_new_or_full_moon(const JulianDate& tt);
 
 // The declination of the ecliptic of date where it crosses the hour circle
 // of a right ascension, and the height of a place above it.

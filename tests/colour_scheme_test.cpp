@@ -21,6 +21,17 @@ TEST(ColourSchemeTest, EachSchemeKeepsItsPromiseForEveryPaletteColour) {
     const Colour night = shown_colour(ColourScheme::night, colour);
     EXPECT_EQ(night & 0x00ffffu, 0u);    // no green, no blue
     EXPECT_EQ(night == 0, colour == 0);  // only the ground is black
+    // On paper: the ground is the paper, every figure legible on it as
+    // text must be, a colour that was already legible kept as it is.
+    const Colour printed = shown_colour(ColourScheme::print, colour);
+    if (colour == 0) {
+      EXPECT_EQ(printed, 0xffffffu);
+    } else {
+      EXPECT_GE(contrast_on_white(printed), 4.5);
+      if (contrast_on_white(colour) >= 4.5) {
+        EXPECT_EQ(printed, colour);
+      }
+    }
     const Colour bright = shown_colour(ColourScheme::bright, colour);
     if (colour == 0) {
       EXPECT_EQ(bright, 0u);
@@ -34,7 +45,13 @@ TEST(ColourSchemeTest, EachSchemeKeepsItsPromiseForEveryPaletteColour) {
   // The design's darkest markers, as the contrast they had.
   EXPECT_NEAR(contrast_on_black(0x000080), 1.3, 0.05);
   EXPECT_NEAR(contrast_on_black(0x800000), 1.9, 0.05);
+  // The light figures print dark: the white sun black, the silver moon
+  // darker than the grey marker.
+  EXPECT_EQ(shown_colour(ColourScheme::print, 0xffffff), 0u);
+  EXPECT_LT(shown_colour(ColourScheme::print, 0xc0c0c0), shown_colour(ColourScheme::print, 0x808080));
   for (const ColourScheme scheme : kColourSchemes) EXPECT_EQ(scheme_named(scheme_name(scheme)), scheme);
+  EXPECT_EQ(std::size(kScreenSchemes), std::size(kColourSchemes) - 1);
+  EXPECT_FALSE(on_screen(ColourScheme::print));
   EXPECT_FALSE(scheme_named("Night"));
 }
 

@@ -121,7 +121,10 @@ TEST(OptionsTest, BadInputGetsOneLineSayingWhat) {
       {{"--stats", "--script", "tick"}, "--stats belongs to the window"},
       {{"--snapshot", "x.png", "--stats"}, "--stats belongs to the window"},
       {{"--script", "tick", "--reset-settings"}, "--reset-settings belongs to the window"},
-      {{"--colours", "Night"}, "--colours 'Night' is not a colour scheme: use classic, bright or night"},
+      {{"--colours", "Night"}, "--colours 'Night' is not a colour scheme: use classic, bright, night or print"},
+      // The printing palette is for paper: a snapshot, never the window.
+      {{"--colours", "print"}, "--colours print is for paper: give it --snapshot FILE.pdf"},
+      {{"--colours", "print", "--script", "tick"}, "--colours print is for paper"},
       {{"-platform"}, "option '-platform' needs a value"},
       {{"--at", "2026-01-01", "--at=2026-01-02"}, "option --at may be given only once"},
       {{"-h", "--help"}, "option --help may be given only once"},

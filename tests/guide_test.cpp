@@ -10,6 +10,7 @@
 #include "chart/readouts.h"
 #include "guide/chart_points.h"
 #include "guide/chart_reading.h"
+#include "guide/words.h"
 #include "support/test_support.h"
 
 namespace pelmora::testing {
@@ -132,6 +133,116 @@ TEST(ChartReadingTest, ChangesWithTheClockInClockMode) {
   rig.clock.seconds = 36001;
   rig.form.Timer2_Timer();
   EXPECT_NE(chart_in_words(rig.st()), before);
+}
+
+// A true sky whose places the test sets: every pass asks it.
+class SetSky : public TrueSkySource {
+ public:
+  SetSky() {
+    places.sidereal_time = 150;
+    places.obliquity = 23.44;
+    // Every body far out of view unless a test brings it in.
+    places.sun = places.moon = {330, 0};
+    places.planets.fill({330, 0});
+    places.stars.fill({330, 0});
+    places.planet_magnitudes = {-0.4, -4.83, 1.2, -2.36, 0.04};
+    places.moon_phase = {130, 0.78, 3.4, true};
+  }
+  TrueSkyPlaces places_at(const std::string&, double) override { return places; }
+  TrueSkyPlaces places;
+};
+
+struct TrueRig {
+  TrueRig() {
+    rig.form.set_true_sky(&sky);
+    rig.clock.seconds = 36000;
+  }
+  // Draws a pass with the places as set, and names what is at a pixel.
+  std::optional<ChartName> at(double x, double y) {
+    rig.form.picture1_click();
+    return name_at(rig.form.view(), x, y);
+  }
+  Rig rig;
+  SetSky sky;
+};
+
+constexpr int kMercury = 0, kVenus = 1, kJupiter = 3, kSaturn = 4;
+
+// In the true sky each figure is named where its pass drew it: the planets
+// with their magnitudes, the moon with its true phase, the stars with their
+// places of date; the design's figures are not there to be found.
+TEST(TrueSkyTipsTest, EveryFigureIsNamedWhereTheTruePassDrewIt) {
+  TrueRig t;
+  t.sky.places.planets[kJupiter] = {149.5, 0.88};  // 8 pixels right of the centre, 4 up
+  t.sky.places.moon = {160, 5};                    // 160 pixels left, 23 up
+  t.sky.places.stars[0] = {151, -2};
+  t.rig.form.Form_Load();
+  const auto jupiter = t.at(648, 428);
+  ASSERT_TRUE(jupiter.has_value());
+  EXPECT_EQ(jupiter->title, "Jupiter");
+  EXPECT_EQ(jupiter->detail, "Planet at 149\u00b0 on the scale, magnitude \u22122.4.");
+  EXPECT_EQ(t.at(648 + 6 + 3, 428)->title, "Jupiter");  // its outer ring and the reach
+  EXPECT_NE(t.at(648 + 6 + 4, 428)->title, "Jupiter");
+
+  const auto moon = t.at(480, 409);
+  ASSERT_TRUE(moon.has_value());
+  EXPECT_EQ(moon->title, "The moon");
+  EXPECT_EQ(moon->detail, "At 160\u00b0 on the scale; waxing gibbous, 78 % lit, 3 days to full moon.");
+  const std::string words = chart_in_words(t.rig.form.view());
+  EXPECT_NE(words.find("moon at 160 degrees, waxing gibbous, 78 % lit, 3 days to full moon."), std::string::npos)
+      << words;
+
+  const auto star = t.at(624, 441);
+  ASSERT_TRUE(star.has_value());
+  EXPECT_EQ(star->detail, "Star at 151\u00b0, 2\u00b0 below the baseline.");
+  // The baseline's scale is right ascension, 150 at the centre marker.
+  EXPECT_EQ(t.at(640 + 3 * 16, 440)->detail, "The sun's yearly path with its scale of angles; here 147\u00b0.");
+  EXPECT_EQ(t.at(640, 420)->title, "The centre marker");
+  // The equator of date at right ascension 150: 11.4 degrees below the ecliptic.
+  const double equator_y = std::lround(432 + 4.6 * 11.43);
+  EXPECT_EQ(t.at(640, equator_y)->title, "The celestial equator");
+
+  // Where the design's sun stands in this state, the true sky has none.
+  const FormState& st = t.rig.st();
+  const auto design_sun = t.at(st.sun_x.value(), 432);
+  EXPECT_TRUE(!design_sun || design_sun->title != "The sun");
+  // Read-outs are found over everything, as in the design.
+  EXPECT_TRUE(t.at(4 * 8 + 2, 42 * 16 + 8)->readout);
+}
+
+// Of figures drawn over one another the tip names the one on top: the sun
+// over a planet behind its circle, of two planets on one pixel the one drawn
+// later, a planet over a star.
+TEST(TrueSkyTipsTest, OfFiguresOnOnePixelTheOneDrawnOnTopIsNamed) {
+  TrueRig t;
+  t.sky.places.sun = {150, 0};
+  t.sky.places.planets[kMercury] = {150.5, 0.5};  // inside the sun's circle
+  t.sky.places.planets[kVenus] = {145, 1};
+  t.sky.places.planets[kSaturn] = {145, 1};  // on Venus's pixel
+  t.sky.places.stars[3] = {145, 1};
+  t.rig.form.Form_Load();
+  EXPECT_EQ(t.at(632, 430)->title, "The sun");
+  const auto on_venus = t.at(720, 427);
+  ASSERT_TRUE(on_venus.has_value());
+  EXPECT_EQ(on_venus->title, "Saturn");
+  EXPECT_EQ(on_venus->detail, "Planet at 145\u00b0 on the scale, magnitude 0.0.");
+  // Venus one step to the left: now nearer the pointer than Saturn.
+  t.sky.places.planets[kVenus] = {145.125, 1};
+  EXPECT_EQ(t.at(718, 427)->title, "Venus");
+  // Out of view: nothing of it is found where it stood.
+  t.sky.places.planets = {};
+  t.sky.places.planets.fill({330, 0});
+  t.sky.places.sun = {330, 0};
+  const auto star = t.at(720, 427);
+  ASSERT_TRUE(star.has_value());
+  EXPECT_NE(star->detail.find("Star at 145"), std::string::npos) << star->detail;
+}
+
+TEST(GuideWordsTest, DecimalsCarryTheTrueMinusAndNoSignOnZero) {
+  EXPECT_EQ(guide_decimal(-2.36, 1), "\u22122.4");
+  EXPECT_EQ(guide_decimal(0.04, 1), "0.0");
+  EXPECT_EQ(guide_decimal(-0.04, 1), "0.0");
+  EXPECT_EQ(guide_decimal(1.25, 2), "1.25");
 }
 
 }  // namespace

@@ -130,7 +130,8 @@ TEST_F(ProgramTest, BadInputExitsWithTwoAndWritesNothing) {
   for (const std::string& arguments : std::vector<std::string>{
            "--bogus", "--at 2026-02-29 --trace " + path("t.trace"), "--script 'tick nope' --trace " + path("t.trace"),
            "--at '9999-12-31 23:59' --script wait:60 --trace " + path("t.trace"), "--trace /nonexistent/dir/t.trace",
-           "--snapshot /nonexistent/dir/s.png", "--at", "--stats --script tick --trace " + path("t.trace")}) {
+           "--snapshot /nonexistent/dir/s.png", "--at", "--stats --script tick --trace " + path("t.trace"),
+           "--colours print --snapshot " + path("s.png"), "--colours print --scale 2 --snapshot " + path("s.pdf")}) {
     SCOPED_TRACE(arguments);
     const ProgramRun run = run_program(arguments);
     EXPECT_EQ(run.status, 2);

@@ -95,12 +95,13 @@ TEST_F(SettingsTest, WhatIsSetIsThereNextTime) {
 }
 
 // A bad value costs only itself, with one line; a newer version's value
-// and keys stay in the file while this version writes others.
+// and keys stay in the file while this version writes others. The
+// printing palette is no colour scheme for the screen.
 TEST_F(SettingsTest, UnreadableValuesAreLeftOutAndKept) {
   write_file(
       "[window]\nx=10\ny=twenty\nwidth=900\nheight=700\n"
       "[start]\nmode=sometimes\nlast_mode=clock\n"
-      "[view]\ncolours=aurora\n"
+      "[view]\ncolours=print\n"
       "[sky]\nsky=maybe\nplace=\"52.5N 13.4E\"\n");
   Settings settings(file, false, said.file);
   EXPECT_FALSE(settings.window_place());
@@ -115,7 +116,7 @@ TEST_F(SettingsTest, UnreadableValuesAreLeftOutAndKept) {
   settings.set_last_in_clock_mode(false);
   settings.set_picture_folder("/tmp");
   const std::string text = file_text();
-  EXPECT_NE(text.find("colours=aurora"), std::string::npos) << text;
+  EXPECT_NE(text.find("colours=print"), std::string::npos) << text;
   EXPECT_NE(text.find("place=52.5N 13.4E"), std::string::npos) << text;
   EXPECT_NE(text.find("last_mode=simulation"), std::string::npos) << text;
   EXPECT_EQ(said.lines().size(), 1u);

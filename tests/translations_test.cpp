@@ -78,6 +78,7 @@ TEST(TranslationTest, GermanWordsTipsAndReadingWithTheChartsWordsAsPrinted) {
   // Numbers as the locale writes them, without a group separator.
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   EXPECT_EQ(guide_number(12345), "12345");
+  EXPECT_EQ(guide_decimal(-2.36, 1), "\u22122,4");  // a planet's magnitude
   QLocale::setDefault(QLocale::c());
 
   ASSERT_TRUE(use_language({}));

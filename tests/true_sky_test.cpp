@@ -2,9 +2,11 @@
 // moon's phase in words, and places.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <sstream>
 #include <string_view>
+#include <vector>
 
 #include "sky/place.h"
 #include "sky/true_sky.h"
@@ -170,6 +172,66 @@ TEST(TrueSkyTest, MoonParallaxDependsOnWhereOneStands) {
   const TrueSky north = true_sky(moment, {60, 0}), south = true_sky(moment, {-60, 0});
   EXPECT_GT(std::abs(north.moon.dec - south.moon.dec), 1.0);
   EXPECT_NEAR(north.stars[0].dec, south.stars[0].dec, 1e-4);
+}
+
+// A sky computed step after step carries what moves slowly for an hour
+// either side; every place stays within 0.2 arcsecond of the sky
+// computed afresh (the planets nearest the earth bend most), backwards as forwards, and a new place starts afresh.
+TEST(TrueSkyTest, CarriedStepByStepAsComputedAfresh) {
+  constexpr double kArcsecond = 1.0 / 3600;
+  SkyCalculator calculator;
+  const auto check = [&](const JulianDate& utc, const Observer& observer) {
+    const TrueSky carried = calculator.at(utc, observer), fresh = true_sky(utc, observer);
+    const std::string when = std::to_string(utc.value());
+    EXPECT_NEAR(difference(carried.local_sidereal_time, fresh.local_sidereal_time), 0, 0.01 * kArcsecond) << when;
+    std::vector<std::pair<const BodyPlace*, const BodyPlace*>> pairs = {{&carried.sun, &fresh.sun},
+                                                                        {&carried.moon, &fresh.moon}};
+    for (std::size_t i = 0; i < 5; ++i) pairs.emplace_back(&carried.planets[i], &fresh.planets[i]);
+    for (std::size_t i = 0; i < 31; ++i) pairs.emplace_back(&carried.stars[i], &fresh.stars[i]);
+    for (const auto& [a, b] : pairs) {
+      EXPECT_NEAR(difference(a->ra, b->ra) * std::cos(b->dec * M_PI / 180), 0, 0.2 * kArcsecond) << when;
+      EXPECT_NEAR(a->dec, b->dec, 0.2 * kArcsecond) << when;
+    }
+    EXPECT_NEAR(carried.planets[0].magnitude, fresh.planets[0].magnitude, 1e-4) << when;
+    EXPECT_NEAR(carried.moon_phase.lit_fraction, fresh.moon_phase.lit_fraction, 1e-6) << when;
+  };
+  const Observer madrid{40.4168, -3.7038};
+  for (int step = 0; step <= 300; ++step) check(utc_julian_date(2026, 12, 7, 3600.0 + 30 * step), madrid);
+  for (int step = 300; step >= 0; step -= 7) check(utc_julian_date(2026, 12, 7, 3600.0 + 30 * step), madrid);
+  check(utc_julian_date(2026, 12, 7, 3600.0), {-33.87, 151.21});
+  check(utc_julian_date(1903, 2, 1, 0), {-33.87, 151.21});
+}
+
+// The planets' magnitudes stay within the range each shows from the earth
+// (an exchanged planet or a phase angle in radians would leave it).
+TEST(TrueSkyTest, PlanetMagnitudesStayWithinWhatEachShows) {
+  constexpr std::array<std::array<double, 2>, 5> kRange = {
+      {{-2.6, 5.8}, {-4.9, -3.7}, {-3.0, 1.9}, {-3.0, -1.6}, {-0.6, 1.5}}};
+  for (const Case& c : kCases) {
+    const TrueSky sky = true_sky(utc_julian_date(c.year, c.month, c.day, c.seconds), c.observer);
+    for (std::size_t i = 0; i < sky.planets.size(); ++i) {
+      EXPECT_GE(sky.planets[i].magnitude, kRange[i][0]) << c.year << " " << sky.planets[i].name;
+      EXPECT_LE(sky.planets[i].magnitude, kRange[i][1]) << c.year << " " << sky.planets[i].name;
+    }
+  }
+}
+
+// New and full moons within a quarter of an hour of PyEphem's
+// next_new_moon and next_full_moon (4.1.4), across two centuries.
+TEST(MoonPhaseTest, NextNewOrFullMoon) {
+  struct Moment {
+    int year, month, day;
+    double seconds, days;
+    bool full;
+  };
+  for (const Moment& m : {Moment{2026, 12, 7, 5 * 3600, 1.8276, false}, Moment{2026, 12, 10, 0, 14.0612, true},
+                          Moment{1950, 6, 15, 0, 0.6616, false}, Moment{1969, 7, 20, 73020, 8.2694, true},
+                          Moment{2087, 3, 3, 34200, 1.5935, false}, Moment{2099, 11, 30, 18 * 3600, 11.2143, false}}) {
+    const JulianDate tt = time_scales(utc_julian_date(m.year, m.month, m.day, m.seconds)).tt;
+    const NextPhase next = next_new_or_full_moon(tt);
+    EXPECT_EQ(next.full, m.full) << m.year;
+    EXPECT_NEAR(next.tt.value() - tt.value(), m.days, 0.01) << m.year;
+  }
 }
 
 TEST(TimeScalesTest, LeapSecondsWithinTheTableDeltaTOutsideIt) {

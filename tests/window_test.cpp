@@ -9,6 +9,7 @@
 #include <QHelpEvent>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -270,6 +271,22 @@ TEST_F(WindowTest, KeysReachTheirCommands) {
   press(window, Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QApplication::clipboard()->image().size(), window.picture()->picture().size());
 
+  // Ctrl+P opens the print dialog; cancelled, it prints nothing and says
+  // nothing.
+  QString dialog;
+  QTimer cancel;
+  QObject::connect(&cancel, &QTimer::timeout, [&] {
+    auto* print = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+    if (print == nullptr) return;
+    cancel.stop();
+    dialog = print->windowTitle();
+    print->reject();
+  });
+  cancel.start(1);
+  press(window, Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(dialog, "Print the chart");
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
   window.clock_mode_button()->setFocus();
   press(window, Qt::Key_Return);
   EXPECT_TRUE(QTest::qWaitFor([&] { return window.clock_mode_button()->text() == "simulation"; }, kPatienceMs));
@@ -318,7 +335,7 @@ TEST_F(WindowTest, ShiftF10OpensTheMenuAtTheItemInFocus) {
     QWidget* menu = nullptr;
     EXPECT_TRUE(QTest::qWaitFor([&] { return (menu = QApplication::activePopupWidget()) != nullptr; }, kPatienceMs));
     ASSERT_NE(qobject_cast<QMenu*>(menu), nullptr);
-    EXPECT_EQ(qobject_cast<QMenu*>(menu)->actions().size(), 10);  // 7 actions and 3 separators
+    EXPECT_EQ(qobject_cast<QMenu*>(menu)->actions().size(), 12);  // 9 actions and 3 separators
     menu->close();
   }
 }

@@ -13,6 +13,8 @@
 #include "render/picture_format.h"
 #include "window/help_window.h"
 #include "window/picture_file.h"
+#include "window/printing.h"
+#include "window/translations.h"
 
 namespace pelmora {
 
@@ -27,6 +29,10 @@ ChartActions::ChartActions(QWidget* window, ChartCommands commands)
       add(QCoreApplication::translate("ChartActions", "&Save picture..."), QKeySequence::Save, [this] { save(); });
   copy_picture = add(QCoreApplication::translate("ChartActions", "C&opy picture"), QKeySequence::Copy,
                      [this] { QApplication::clipboard()->setImage(commands_.picture()); });
+  print = add(QCoreApplication::translate("ChartActions", "Pr&int..."), QKeySequence::Print,
+              [this] { print_with_dialog(window_, printer(), commands_.figures(), page_legend()); });
+  print_preview = add(QCoreApplication::translate("ChartActions", "Print pre&view..."), {},
+                      [this] { preview_page(window_, printer(), commands_.figures(), page_legend()); });
   help = add(QCoreApplication::translate("ChartActions", "&Help"), QKeySequence::HelpContents, [this] { show_help(); });
   about = add(QCoreApplication::translate("ChartActions", "&About Pelmora"), {}, [this] {
     const QString note = commands_.about_note ? commands_.about_note() : QString();
@@ -64,6 +70,8 @@ void ChartActions::show_menu(const QPoint& global_position) {
     menu_->addSeparator();
     menu_->addAction(save_picture);
     menu_->addAction(copy_picture);
+    menu_->addAction(print);
+    menu_->addAction(print_preview);
     menu_->addSeparator();
     for (const QList<QAction*>& section : sections_) {
       menu_->addActions(section);
@@ -106,6 +114,24 @@ void ChartActions::save() {
                          QCoreApplication::translate(
                              "ChartActions", "The picture was not saved: %1.\n\nAny file of that name is as it was.")
                              .arg(*problem));
+}
+
+PageLegend ChartActions::page_legend() const {
+  // In English the page is the headless run's, written as the C locale writes.
+  const QString language = ui_language();
+  return {
+      .moment = commands_.moment(),
+      .true_sky = commands_.true_sky && commands_.true_sky(),
+      .place = commands_.place ? commands_.place() : sky::zone_place(sky::system_zone_name(), sky::system_zone_rows()),
+      .locale = language.isEmpty() ? QLocale::c() : QLocale(language)};
+}
+
+QPrinter& ChartActions::printer() {
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    set_up_for_page(*printer_);
+  }
+  return *printer_;
 }
 
 void ChartActions::show_help() {

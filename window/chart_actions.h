@@ -1,5 +1,5 @@
-// The window's commands, each with its key: the mode, full screen, saving
-// and copying the picture, help, about and quit. The same actions make the
+// The window's commands, each with its key: the mode, full screen, saving,
+// copying and printing the picture, help, about and quit. The same actions make the
 // chart's context menu; their keys work without it.
 #pragma once
 
@@ -8,9 +8,12 @@
 #include <QImage>
 #include <QMenu>
 #include <QObject>
+#include <QPrinter>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
+#include "render/printed_page.h"
 #include "render/vector_picture.h"
 
 namespace pelmora {
@@ -28,6 +31,10 @@ struct ChartCommands {
   // Optional: where Save picture starts, and where a picture was saved.
   std::function<QString()> picture_folder;
   std::function<void(const QString&)> picture_saved_in;
+  // Optional: the sky and the place a printed page names (else the design,
+  // at the computer's time zone's place).
+  std::function<bool()> true_sky;
+  std::function<sky::Place()> place;
   // Optional: a sentence the About box adds (the clock's moment).
   std::function<QString()> about_note;
   // Runs a command at the window's handler boundary.
@@ -45,6 +52,12 @@ class ChartActions : public QObject {
 
   // The context menu, with each action's state brought up to date.
   void show_menu(const QPoint& global_position);
+  // What a printed page's legend says now: the chart's moment, its sky and
+  // place, in the language in use.
+  PageLegend page_legend() const;
+  // The printer, set up for the page the first time; kept for the run, so
+  // that the printer and paper chosen stay chosen.
+  QPrinter& printer();
   // The commands, for filling in the optional ones.
   ChartCommands& commands() { return commands_; }
   // More commands for the menu, after the picture's, as a section of their
@@ -55,6 +68,8 @@ class ChartActions : public QObject {
   QAction* full_screen = nullptr;
   QAction* save_picture = nullptr;
   QAction* copy_picture = nullptr;
+  QAction* print = nullptr;
+  QAction* print_preview = nullptr;
   QAction* help = nullptr;
   QAction* about = nullptr;
   QAction* quit = nullptr;
@@ -70,6 +85,7 @@ class ChartActions : public QObject {
   QMenu* menu_ = nullptr;
   QWidget* help_window_ = nullptr;
   QList<QList<QAction*>> sections_;
+  std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace pelmora

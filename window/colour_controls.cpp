@@ -100,11 +100,12 @@ ColourControls::ColourControls(Form1Window& window, ColourScheme scheme, std::fu
       case ColourScheme::night:
         return QCoreApplication::translate("ColourControls", "&Night (red)");
       case ColourScheme::classic:
+      case ColourScheme::print:
         break;
     }
     return QCoreApplication::translate("ColourControls", "&Classic");
   };
-  for (const ColourScheme s : kColourSchemes) {
+  for (const ColourScheme s : kScreenSchemes) {
     QAction* action = menu_->addAction(label(s));
     action->setCheckable(true);
     action->setData(static_cast<int>(s));

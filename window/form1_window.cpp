@@ -20,6 +20,7 @@
 #include "app/handler_boundary.h"
 #include "guide/chart_reading.h"
 #include "guide/words.h"
+#include "render/printed_page.h"
 #include "window/session.h"
 #include "window/tick_pacing.h"
 
@@ -109,10 +110,12 @@ Form1Window::Form1Window(Clock& clock)
                                      .quit = [this] { close(); },
                                      .picture_folder = {},
                                      .picture_saved_in = {},
+                                     .true_sky = {},
+                                     .place = {},
                                      .about_note = {},
                                      .guard = [this](const std::function<void()>& run) { guarded(run); }});
   picture1_->name_at = [this](QPointF point) {
-    auto name = name_at(form_.state(), point.x(), point.y());
+    auto name = name_at(form_.view(), point.x(), point.y());
     // The clock's time and date read-outs follow the clock, which is not
     // the computer's now (found by their titles in the language in use).
     if (name && name->readout && !clock_note_.isEmpty()) {
@@ -150,15 +153,11 @@ Form1Window::Form1Window(Clock& clock)
 
 QDateTime Form1Window::shown_moment() const {
   // The date and the time (simulated in simulation mode) of the read-outs.
-  const FormState& st = form_.state();
-  const QDate date(st.display_year.value(), st.display_month.value(), st.display_day.value());
-  const QTime time(static_cast<int>(std::floor(st.clock_hr)), static_cast<int>(std::floor(st.clock_min)));
-  if (date.isValid() && time.isValid()) return QDateTime(date, time);
-  return QDateTime::currentDateTime();
+  return chart_moment(form_.state()).value_or(QDateTime::currentDateTime());
 }
 
 void Form1Window::update_reading() {
-  std::string words = chart_in_words(form_.state());
+  std::string words = chart_in_words(form_.view());
   if (!clock_note_.isEmpty()) words += " " + clock_note_.toStdString();
   if (sky_note_) words += " " + sky_note_().toStdString();
   if (words == reading_) return;

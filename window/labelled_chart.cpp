@@ -55,7 +55,7 @@ QImage labelled_chart(double scale) {
   Picture picture(&canvas, nullptr);
   Replay replay(picture, kMoment, nullptr);
   replay.run(std::vector<ScriptEvent>{{.kind = ScriptEvent::Kind::tick, .count = kSteps}}, stderr);
-  const ChartView st = replay.form().state();
+  const ChartView st = replay.form().view();
   QImage image = rgb32_image(canvas);
 
   const int level = st.level.value();

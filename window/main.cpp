@@ -135,6 +135,8 @@ int run_window(const pelmora::Options& options, char* program) {
     const QString note = clock ? clock() : QString();
     return note.isEmpty() ? sky_controls.description() : note + QLatin1Char(' ') + sky_controls.description();
   };
+  window.actions()->commands().true_sky = [&sky_controls] { return sky_controls.true_sky(); };
+  window.actions()->commands().place = [&sky_controls] { return sky_controls.place(); };
   window.actions()->commands().picture_folder = [&settings] { return settings.picture_folder(); };
   window.actions()->commands().picture_saved_in = [&settings](const QString& folder) {
     settings.set_picture_folder(folder);

@@ -117,7 +117,11 @@ void Settings::read() {
     return std::nullopt;
   });
   last_in_clock_mode_ = last.value_or(false);
-  if (const auto scheme = take(kColours, [](const QString& t) { return scheme_named(t.toStdString()); }))
+  // The printing palette is no scheme for the screen.
+  if (const auto scheme = take(kColours, [](const QString& t) {
+        const auto named = scheme_named(t.toStdString());
+        return named && on_screen(*named) ? named : std::nullopt;
+      }))
     colours_ = *scheme;
   if (const auto folder = take(kPictureFolder, [](const QString& t) {
         return !t.isEmpty() && QDir::isAbsolutePath(t) ? std::optional(t) : std::nullopt;

@@ -88,6 +88,12 @@ bool use_language(const QString& language) {
              QLocale locale;
              locale.setNumberOptions(QLocale::OmitGroupSeparator);
              return locale.toString(static_cast<qlonglong>(number)).toStdString();
+           },
+       .decimal =
+           [](double value, int decimals) {
+             QLocale locale;
+             locale.setNumberOptions(QLocale::OmitGroupSeparator);
+             return locale.toString(value, 'f', decimals).toStdString();
            }});
   return true;
 }
