@@ -129,11 +129,12 @@ void RasterCanvas::plot(int x, int y, std::uint8_t value) {
   mark_changed(x, y);
 }
 
-void RasterCanvas::horizontal(int x1, int x2, int y, std::uint8_t value) {
-  if (y < 0 || y >= height_) return;
+std::pair<int, int> RasterCanvas::fill_span(int x1, int x2, int y, std::uint8_t value) {
+  constexpr std::pair<int, int> kNothing{0, -1};
+  if (y < 0 || y >= height_) return kNothing;
   x1 = std::max(x1, 0);
   x2 = std::min(x2, width_ - 1);
-  if (x1 > x2) return;
+  if (x1 > x2) return kNothing;
   std::uint8_t* row = &pixels_[index(0, y)];
   // A line drawn over itself writes nothing: find the changed span first,
   // 32 pixels at a time (the baseline is drawn 101 times a pass and differs
@@ -147,12 +148,16 @@ void RasterCanvas::horizontal(int x1, int x2, int y, std::uint8_t value) {
   int first = x1;
   while (first + kChunk - 1 <= x2 && !differs(first)) first += kChunk;
   while (first <= x2 && row[first] == value) ++first;
-  if (first > x2) return;
+  if (first > x2) return kNothing;
   int last = x2;
   while (last - kChunk + 1 > first && !differs(last - kChunk + 1)) last -= kChunk;
   while (row[last] == value) --last;
   std::fill(row + first, row + last + 1, value);
-  mark_changed(first, y, last, y);
+  return {first, last};
+}
+
+void RasterCanvas::horizontal(int x1, int x2, int y, std::uint8_t value) {
+  if (const auto [first, last] = fill_span(x1, x2, y, value); first <= last) mark_changed(first, y, last, y);
 }
 
 void RasterCanvas::vertical(int x, int y1, int y2, std::uint8_t value) {
@@ -173,7 +178,16 @@ void RasterCanvas::vertical(int x, int y1, int y2, std::uint8_t value) {
 }
 
 void RasterCanvas::rectangle(int x1, int y1, int x2, int y2, std::uint8_t value) {
-  for (int y = std::max(y1, 0); y <= std::min(y2, height_ - 1); ++y) horizontal(x1, x2, y, value);
+  // One mark around the rows that changed: a scaled tick is a rectangle.
+  int left = width_, right = -1, top = -1, bottom = -1;
+  for (int y = std::max(y1, 0); y <= std::min(y2, height_ - 1); ++y) {
+    const auto [first, last] = fill_span(x1, x2, y, value);
+    if (first > last) continue;
+    left = std::min(left, first), right = std::max(right, last);
+    if (top < 0) top = y;
+    bottom = y;
+  }
+  if (right >= 0) mark_changed(left, top, right, bottom);
 }
 
 void RasterCanvas::fill(Colour colour) {

@@ -20,6 +20,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "render/area_filter.h"
@@ -121,17 +122,14 @@ class RasterCanvas final : public PixelCanvas {
   // left > right. The window shows only these pixels afresh: a step of the
   // chart changes some 4,000 of the 80,000 its tiles hold.
   struct TileChange {
-    static constexpr std::uint8_t kNone = 0xff;
-    std::uint8_t left = kNone, top = 0, right = 0, bottom = 0;
+    // Empty, a rectangle that any change's minimum and maximum replace.
+    std::uint8_t left = kTileWidth, top = kTileHeight, right = 0, bottom = 0;
     bool any() const { return left <= right; }
     void add(int x1, int y1, int x2, int y2) {
-      if (!any()) {
-        left = static_cast<std::uint8_t>(x1), top = static_cast<std::uint8_t>(y1);
-        right = static_cast<std::uint8_t>(x2), bottom = static_cast<std::uint8_t>(y2);
-        return;
-      }
-      left = std::min(left, static_cast<std::uint8_t>(x1)), top = std::min(top, static_cast<std::uint8_t>(y1));
-      right = std::max(right, static_cast<std::uint8_t>(x2)), bottom = std::max(bottom, static_cast<std::uint8_t>(y2));
+      left = std::min(left, static_cast<std::uint8_t>(x1));
+      top = std::min(top, static_cast<std::uint8_t>(y1));
+      right = std::max(right, static_cast<std::uint8_t>(x2));
+      bottom = std::max(bottom, static_cast<std::uint8_t>(y2));
     }
   };
 
@@ -196,6 +194,9 @@ class RasterCanvas final : public PixelCanvas {
   void scaled_line(int ax, int ay, int bx, int by, std::uint8_t value);
   void scaled_circle(int cx, int cy, int radius, std::uint8_t value);
   void plot(int x, int y, std::uint8_t value);
+  // Fills a row's span, unmarked; gives the part that changed (first >
+  // last: none).
+  std::pair<int, int> fill_span(int x1, int x2, int y, std::uint8_t value);
   void horizontal(int x1, int x2, int y, std::uint8_t value);
   void vertical(int x, int y1, int y2, std::uint8_t value);
   void rectangle(int x1, int y1, int x2, int y2, std::uint8_t value);
