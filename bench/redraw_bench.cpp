@@ -73,6 +73,8 @@ void BM_RedrawPass_Scaled(benchmark::State& state, double scale) {
     benchmark::DoNotOptimize(sky.canvas->indices());
   }
 }
+// An 800 by 600 window (texts about eight pixels high).
+BENCHMARK_CAPTURE(BM_RedrawPass_Scaled, 0.61, 0.61)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_RedrawPass_Scaled, 1, 1.0)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_RedrawPass_Scaled, 1.5, 1.5)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_RedrawPass_Scaled, 2, 2.0)->Unit(benchmark::kMicrosecond);

@@ -1,5 +1,6 @@
 #include "render/font_text_renderer.h"
 
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
@@ -13,16 +14,25 @@ namespace {
 
 // Room to the right of the cells for ink that overhangs its advance.
 constexpr int kOverhang = 4;
+// The picture's font size at scale 1, in pixels.
+constexpr int kFontPixels = 13;
 // Points per pixel on an image of 96 dots per inch (what a QImage has).
 constexpr double kPointsPerPixel = 72.0 / 96.0;
 
+const QString kFontFile = QStringLiteral(":/fonts/LiberationSans-Regular.ttf");
+
 QString loaded_family() {
   static const QString family = [] {
-    const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
+    const int id = QFontDatabase::addApplicationFont(kFontFile);
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
     return families.isEmpty() ? QStringLiteral("Sans Serif") : families.front();
   }();
   return family;
+}
+
+QByteArray font_bytes() {
+  QFile file(kFontFile);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -31,9 +41,9 @@ QFont picture_font(double scale) {
   QFont font(loaded_family());
   // Whole pixels at scale 1; elsewhere 13 s pixels, which need not be whole.
   if (scale == 1.0) {
-    font.setPixelSize(13);
+    font.setPixelSize(kFontPixels);
   } else {
-    font.setPointSizeF(13 * scale * kPointsPerPixel);
+    font.setPointSizeF(kFontPixels * scale * kPointsPerPixel);
   }
   font.setWeight(QFont::Normal);
   // Grey levels only: the canvas blends them between two colours, and
@@ -46,7 +56,8 @@ QFont picture_font(double scale) {
 FontTextRenderer::FontTextRenderer()
     : picture_size_{1.0, picture_font(), QFontMetrics(picture_font()).ascent()},
       last_scaled_(picture_size_),
-      picture_metrics_(picture_size_.font) {}
+      picture_metrics_(picture_size_.font),
+      small_text_(font_bytes()) {}
 
 const FontTextRenderer::ScaledFont& FontTextRenderer::font_at(double scale) {
   if (scale == 1.0) return picture_size_;
@@ -71,6 +82,11 @@ TextInk FontTextRenderer::render(std::string_view text, double scale) {
   ink.cells_width = cells_width(text);
   ink.width = static_cast<int>(std::ceil(ink.cells_width * scale)) + kOverhang;
   ink.height = static_cast<int>(std::ceil(kCellHeight * scale));
+  if (scale < 1.0) {
+    TextInk small = small_text_.render(text, kFontPixels * scale, scaled.ascent, ink.width, ink.height);
+    small.cells_width = ink.cells_width;
+    return small;
+  }
   QImage image(ink.width, ink.height, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   {

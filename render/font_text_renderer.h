@@ -6,11 +6,13 @@
 #include <QFontMetrics>
 
 #include "render/raster_canvas.h"
+#include "render/small_text.h"
 
 namespace pelmora {
 
 // The picture's font: the shipped sans-serif at 13 pixels times the scale,
-// smoothed in grey levels (the canvas quantises them, so that the shipped
+// smoothed in grey levels; below scale 1 its stems snapped to whole pixels
+// (small_text.h) (the canvas quantises them, so that the shipped
 // font gives the same pixels everywhere).
 QFont picture_font(double scale = 1.0);
 
@@ -32,6 +34,7 @@ class FontTextRenderer : public TextRenderer {
   ScaledFont picture_size_;  // the cells are measured at scale 1
   ScaledFont last_scaled_;
   QFontMetrics picture_metrics_;
+  SmallText small_text_;  // below scale 1
 };
 
 }  // namespace pelmora

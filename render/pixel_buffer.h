@@ -2,8 +2,9 @@
 // scale 4 takes 18 MB: in the usual 4 KiB pages, filling it fresh for a new
 // scale costs four and a half thousand page faults, and drawing down a
 // column touches a page per pixel. On Linux the buffer is mapped on its own
-// and asks for huge pages, where the system gives them on request; it goes
-// back to the system when the picture takes another size.
+// and asks for huge pages where it spans whole ones, which the system gives
+// on request; it goes back to the system when the picture takes another
+// size.
 #pragma once
 
 #include <cstddef>

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 
 #include "render/pixel_walks.h"
@@ -59,7 +60,7 @@ RasterCanvas::RasterCanvas(TextRenderer* text_renderer, double scale, Colour bac
       tiles_across_((width_ + kTileWidth - 1) / kTileWidth),
       tiles_down_((height_ + kTileHeight - 1) / kTileHeight),
       pixels_(static_cast<std::size_t>(width_) * height_, colours_.index_of(background)),
-      changed_tiles_(static_cast<std::size_t>(tiles_across_) * tiles_down_, 0),
+      changed_tiles_(static_cast<std::size_t>(tiles_across_) * tiles_down_),
       tile_change_counts_(changed_tiles_.size(), 0),
       drawn_tiles_(changed_tiles_.size(), 0),
       fill_value_(colours_.index_of(background)) {
@@ -86,13 +87,14 @@ std::uint32_t RasterCanvas::shown_pixel(int x, int y) const {
 
 void RasterCanvas::show_colours_as(ColourScheme scheme) {
   colours_.show_as(scheme);
-  std::fill(changed_tiles_.begin(), changed_tiles_.end(), 1);
+  for (TileChange& tile : changed_tiles_) tile.add(0, 0, kTileWidth - 1, kTileHeight - 1);
   any_changed_ = true;
 }
 
 void RasterCanvas::mark_changed(int x, int y) {
   const auto tile = static_cast<std::size_t>(y / kTileHeight) * tiles_across_ + x / kTileWidth;
-  changed_tiles_[tile] = 1;
+  const int dx = x % kTileWidth, dy = y % kTileHeight;
+  changed_tiles_[tile].add(dx, dy, dx, dy);
   drawn_tiles_[tile] = 1;
   ++tile_change_counts_[tile];
   any_changed_ = true;
@@ -102,7 +104,9 @@ void RasterCanvas::mark_changed(int x1, int y1, int x2, int y2) {
   for (int ty = y1 / kTileHeight; ty <= y2 / kTileHeight; ++ty)
     for (int tx = x1 / kTileWidth; tx <= x2 / kTileWidth; ++tx) {
       const auto tile = static_cast<std::size_t>(ty) * tiles_across_ + tx;
-      changed_tiles_[tile] = 1;
+      const int left = tx * kTileWidth, top = ty * kTileHeight;
+      changed_tiles_[tile].add(std::max(x1 - left, 0), std::max(y1 - top, 0), std::min(x2 - left, kTileWidth - 1),
+                               std::min(y2 - top, kTileHeight - 1));
       drawn_tiles_[tile] = 1;
       ++tile_change_counts_[tile];
     }
@@ -125,11 +129,12 @@ void RasterCanvas::plot(int x, int y, std::uint8_t value) {
   mark_changed(x, y);
 }
 
-void RasterCanvas::horizontal(int x1, int x2, int y, std::uint8_t value) {
-  if (y < 0 || y >= height_) return;
+std::pair<int, int> RasterCanvas::fill_span(int x1, int x2, int y, std::uint8_t value) {
+  constexpr std::pair<int, int> kNothing{0, -1};
+  if (y < 0 || y >= height_) return kNothing;
   x1 = std::max(x1, 0);
   x2 = std::min(x2, width_ - 1);
-  if (x1 > x2) return;
+  if (x1 > x2) return kNothing;
   std::uint8_t* row = &pixels_[index(0, y)];
   // A line drawn over itself writes nothing: find the changed span first,
   // 32 pixels at a time (the baseline is drawn 101 times a pass and differs
@@ -143,29 +148,46 @@ void RasterCanvas::horizontal(int x1, int x2, int y, std::uint8_t value) {
   int first = x1;
   while (first + kChunk - 1 <= x2 && !differs(first)) first += kChunk;
   while (first <= x2 && row[first] == value) ++first;
-  if (first > x2) return;
+  if (first > x2) return kNothing;
   int last = x2;
   while (last - kChunk + 1 > first && !differs(last - kChunk + 1)) last -= kChunk;
   while (row[last] == value) --last;
   std::fill(row + first, row + last + 1, value);
-  mark_changed(first, y, last, y);
+  return {first, last};
+}
+
+void RasterCanvas::horizontal(int x1, int x2, int y, std::uint8_t value) {
+  if (const auto [first, last] = fill_span(x1, x2, y, value); first <= last) mark_changed(first, y, last, y);
 }
 
 void RasterCanvas::vertical(int x, int y1, int y2, std::uint8_t value) {
   if (x < 0 || x >= width_) return;
   y1 = std::max(y1, 0);
   y2 = std::min(y2, height_ - 1);
+  // One mark for the span that changed: a tick is drawn a pixel at a time.
+  int first = y2 + 1, last = y1 - 1;
   for (int y = y1; y <= y2; ++y) {
     std::uint8_t& p = pixels_[index(x, y)];
     if (p != value) {
       p = value;
-      mark_changed(x, y);
+      first = std::min(first, y);
+      last = y;
     }
   }
+  if (first <= last) mark_changed(x, first, x, last);
 }
 
 void RasterCanvas::rectangle(int x1, int y1, int x2, int y2, std::uint8_t value) {
-  for (int y = std::max(y1, 0); y <= std::min(y2, height_ - 1); ++y) horizontal(x1, x2, y, value);
+  // One mark around the rows that changed: a scaled tick is a rectangle.
+  int left = width_, right = -1, top = -1, bottom = -1;
+  for (int y = std::max(y1, 0); y <= std::min(y2, height_ - 1); ++y) {
+    const auto [first, last] = fill_span(x1, x2, y, value);
+    if (first > last) continue;
+    left = std::min(left, first), right = std::max(right, last);
+    if (top < 0) top = y;
+    bottom = y;
+  }
+  if (right >= 0) mark_changed(left, top, right, bottom);
 }
 
 void RasterCanvas::fill(Colour colour) {
@@ -360,7 +382,12 @@ void RasterCanvas::text_at(int left, int top, std::string_view text, Colour fore
     mark_changed(first, py, last, py);
   }
   for (const auto& [column, row, level] : block.overhang) plot(left + column, top + row, shade[level]);
-  if (!text_shown_.empty()) print_shown(left, top, text, shade);
+  if (!text_shown_.empty()) {
+    // Set at its own size, the text may differ from the last one there
+    // where the drawn pixels do not.
+    print_shown(left, top, text, shade);
+    if (first <= last) mark_changed(first, y1, last, y2);
+  }
 
   // The memo covers the cells and any ink beyond them.
   int right = device_left + columns - 1;
@@ -435,9 +462,25 @@ void RasterCanvas::copy_rgb32(const PixelRect& area, std::uint32_t* target, std:
     return;
   }
   const auto& colours = colours_.opaque_colours();
+  // Most of the picture is its ground: eight pixels of it are stored at
+  // once, without looking each up.
+  constexpr int kGroup = 8;
+  std::uint64_t ground_group = 0;
+  std::memset(&ground_group, fill_value_, sizeof ground_group);
+  const std::uint32_t ground = colours[fill_value_];
   for (int y = 0; y < area.height; ++y, target += stride) {
     const std::uint8_t* source = pixels_.data() + index(area.x, area.y + y);
-    for (int x = 0; x < area.width; ++x) target[x] = colours[source[x]];
+    int x = 0;
+    for (; x + kGroup <= area.width; x += kGroup) {
+      std::uint64_t group = 0;
+      std::memcpy(&group, source + x, sizeof group);
+      if (group == ground_group) {
+        std::fill_n(target + x, kGroup, ground);
+      } else {
+        for (int k = 0; k < kGroup; ++k) target[x + k] = colours[source[x + k]];
+      }
+    }
+    for (; x < area.width; ++x) target[x] = colours[source[x]];
   }
 }
 
@@ -457,18 +500,35 @@ PixelRect RasterCanvas::shown_area(int left, int top, int right, int bottom) con
 std::vector<PixelRect> RasterCanvas::take_changed_areas() {
   std::vector<PixelRect> areas;
   if (!any_changed_) return areas;
-  // One rectangle per run of changed tiles in a tile row.
+  // One rectangle per run of changed tiles in a tile row, around what
+  // changed in them.
   for (int ty = 0; ty < tiles_down_; ++ty) {
-    std::uint8_t* row = &changed_tiles_[static_cast<std::size_t>(ty) * tiles_across_];
+    TileChange* row = &changed_tiles_[static_cast<std::size_t>(ty) * tiles_across_];
+    const std::size_t row_start = areas.size();  // its areas as {left, top, right, bottom} until the row ends
     for (int tx = 0; tx < tiles_across_;) {
-      if (row[tx] == 0) {
+      if (!row[tx].any()) {
         ++tx;
         continue;
       }
-      const int start = tx;
-      while (tx < tiles_across_ && row[tx] != 0) row[tx++] = 0;
-      const int x = start * kTileWidth, y = ty * kTileHeight;
-      areas.push_back(shown_area(x, y, std::min(tx * kTileWidth, width_), std::min(y + kTileHeight, height_)));
+      const int left = tx * kTileWidth + row[tx].left;
+      int top = kTileHeight, bottom = 0, right = 0;
+      for (; tx < tiles_across_ && row[tx].any(); ++tx) {
+        top = std::min<int>(top, row[tx].top);
+        bottom = std::max<int>(bottom, row[tx].bottom);
+        right = tx * kTileWidth + row[tx].right;
+        row[tx] = TileChange{};
+      }
+      areas.push_back({left, top, right, bottom});
+    }
+    // The row's areas share its changes' top and bottom, so that they form
+    // one band of a region.
+    int top = kTileHeight, bottom = 0;
+    for (std::size_t i = row_start; i < areas.size(); ++i)
+      top = std::min(top, areas[i].y), bottom = std::max(bottom, areas[i].height);
+    const int y = ty * kTileHeight;
+    for (std::size_t i = row_start; i < areas.size(); ++i) {
+      PixelRect& area = areas[i];
+      area = shown_area(area.x, y + top, std::min(area.width + 1, width_), std::min(y + bottom + 1, height_));
     }
   }
   any_changed_ = false;

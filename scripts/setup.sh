@@ -17,6 +17,8 @@ packages=(
   g++ cmake make pkg-config
   # Qt's Widgets, Svg and PrintSupport (the print dialog, with the CUPS plugin)
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev qt6-wayland
+  # small text set from the font's outlines (render/small_text.cpp)
+  libfreetype-dev
   liberfa-dev tzdata
   # Qt Linguist's lupdate and lrelease, and the toolkit's own translations
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n

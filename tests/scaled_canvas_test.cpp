@@ -230,5 +230,33 @@ TEST(ScaledCanvasTest, BelowOneThePictureAtOneIsShownThroughAnAreaFilter) {
   }
 }
 
+// Below 1 a text is only some eight pixels high: its stems fall on whole
+// pixels, each a column of full ink with ground on either side, so that
+// "rn" does not read as "m" nor "nn" as a grey smear.
+TEST(ScaledCanvasTest, BelowOneTextStemsAreWholePixelsApart) {
+  FontTextRenderer renderer;
+  for (const double s : {0.5, 0.61, 0.75, 0.9}) {
+    for (const auto& [text, stems] : {std::pair{"nnnn", 8}, std::pair{"rnrn", 6}, std::pair{"lilli", 5}}) {
+      const TextInk ink = renderer.render(text, s);
+      // The row the stems stand on: the lowest with ink (these letters have
+      // nothing below the line but stems).
+      int best = 0;
+      for (int y = 0; y < ink.height; ++y)
+        for (int x = 0; x < ink.width; ++x)
+          if (ink.ink[static_cast<std::size_t>(y) * ink.width + x] != 0) best = y;
+      const std::uint8_t* row = &ink.ink[static_cast<std::size_t>(best) * ink.width];
+      // Runs of full ink, each parted from the next by ground (at most a
+      // stem's soft edge).
+      int runs = 0;
+      bool parted = true;
+      for (int x = 0; x < ink.width; ++x) {
+        if (row[x] >= 224 && parted) ++runs, parted = false;
+        if (row[x] < 96) parted = true;
+      }
+      EXPECT_EQ(runs, stems) << text << " at " << s;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace pelmora

@@ -123,6 +123,32 @@ TEST_F(WindowTest, ClockModeTimerSleepsWhileNothingCanChange) {
   EXPECT_TRUE(steps_on(window));
 }
 
+// Each pass repaints only what it changed: after many of them the screen
+// holds the picture pixel for pixel (the buttons aside), at scale 1 and
+// below it, where texts are shown apart from the figures.
+TEST_F(WindowTest, ScreenHoldsThePictureAfterPassesRepaintedInPart) {
+  for (const QSize& size : {QSize(1272, 976), QSize(800, 600)}) {
+    window.resize(size);
+    const long from = window.redraw_passes();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.redraw_passes() >= from + 60; }, kPatienceMs));
+    window.set_paused(true);
+    const PictureWidget& widget = *window.picture();
+    const auto on_screen = [&] {
+      const QImage screen = window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+      const QImage picture = widget.picture();
+      const QRegion buttons = QRegion(window.clock_mode_button()->geometry()) + window.cmd_exit_button()->geometry();
+      for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+          if (!buttons.contains(QPoint(x, y)) && screen.pixel(widget.x() + x, widget.y() + y) != picture.pixel(x, y))
+            return false;
+      return true;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(on_screen, kPatienceMs)) << size.width() << "x" << size.height();
+    EXPECT_LT(widget.drawn_scale(), size == QSize(800, 600) ? 1 : 1.01);
+    window.set_paused(false);
+  }
+}
+
 TEST_F(WindowTest, ExitButtonAnsweredYesEndsTheProgram) {
   answer.next(QMessageBox::Yes);
   QTest::mouseClick(window.cmd_exit_button(), Qt::LeftButton);

@@ -1,6 +1,7 @@
 #include "window/picture_painter.h"
 
 #include <QImage>
+#include <QPaintEngine>
 #include <algorithm>
 #include <cmath>
 
@@ -18,6 +19,28 @@ constexpr int kMargin = 2;
 
 }  // namespace
 
+namespace {
+
+// The image the painter paints on, where the picture's pixels can be
+// written into it as they are: a raster painter without a clip of its own
+// or any blending, on an image of 32-bit opaque-compatible pixels (the
+// window's backing store). Null where not.
+QImage* image_written_directly(QPainter& painter) {
+  QPaintEngine* engine = painter.paintEngine();
+  if (engine == nullptr || engine->type() != QPaintEngine::Raster || painter.hasClipping() ||
+      painter.opacity() != 1.0 || painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+    return nullptr;
+  QPaintDevice* device = engine->paintDevice();
+  if (device == nullptr || device->devType() != QInternal::Image) return nullptr;
+  auto* image = static_cast<QImage*>(device);
+  const QImage::Format format = image->format();
+  const bool takes_rgb32 = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+                           format == QImage::Format_ARGB32_Premultiplied;
+  return takes_rgb32 ? image : nullptr;
+}
+
+}  // namespace
+
 bool PicturePainter::paint_one_to_one(QPainter& painter, const RasterCanvas& canvas, const QRegion& region,
                                       double ratio) {
   // The picture's pixels as the painter's own: where each lands on a
@@ -31,14 +54,37 @@ bool PicturePainter::paint_one_to_one(QPainter& painter, const RasterCanvas& can
     painter.setWorldTransform(world);
     return false;
   }
+  // Where the painter writes to an image, the pixels are turned into RGB32
+  // right there, without a band between (half the memory traffic): each
+  // picture pixel's device pixel, inside the image and the painter's
+  // system clip.
+  QImage* image = image_written_directly(painter);
+  const QTransform device = painter.deviceTransform();
+  const bool direct =
+      image != nullptr && device.type() <= QTransform::TxTranslate && whole(device.dx()) && whole(device.dy());
+  const QPoint offset =
+      direct ? QPoint(static_cast<int>(std::lround(device.dx())), static_cast<int>(std::lround(device.dy())))
+             : QPoint();
+  const QRegion system_clip = direct ? painter.paintEngine()->systemClip() : QRegion();
   const PixelRect picture{0, 0, canvas.width(), canvas.height()};
   for (const QRect& r : region) {
     const int left = std::max(static_cast<int>(std::floor(r.left() * ratio)), 0);
     const int right = std::min(static_cast<int>(std::ceil((r.right() + 1) * ratio)), picture.width);
     const int top = std::max(static_cast<int>(std::floor(r.top() * ratio)), 0);
     const int bottom = std::min(static_cast<int>(std::ceil((r.bottom() + 1) * ratio)), picture.height);
-    if (left >= right) continue;
+    if (left >= right || top >= bottom) continue;
     const int width = right - left;
+    const QRect target = QRect(left, top, width, bottom - top).translated(offset);
+    if (direct && image->rect().contains(target) &&
+        (system_clip.isEmpty() || (QRegion(target) - system_clip).isEmpty())) {
+      // Through constBits: the painter holds the image, which must not
+      // detach under it.
+      const qsizetype stride = image->bytesPerLine() / static_cast<qsizetype>(sizeof(std::uint32_t));
+      auto* first = const_cast<std::uint32_t*>(reinterpret_cast<const std::uint32_t*>(image->constBits())) +
+                    target.top() * stride + target.left();
+      canvas.copy_rgb32({left, top, width, bottom - top}, first, static_cast<std::size_t>(stride));
+      continue;
+    }
     const int rows = std::max(1, static_cast<int>(kBandPixels / width));
     for (int y = top; y < bottom; y += rows) {
       const int height = std::min(rows, bottom - y);

@@ -1,7 +1,9 @@
 // Puts the picture's pixels on the screen. The canvas keeps a byte a pixel
 // and the screen takes 32 bits: only the parts a paint covers are turned
-// into RGB32, a band at a time in a buffer kept for it, so that the window
-// never holds a second copy of the picture (41 MB at scale 3).
+// into RGB32, straight into the window's image where each picture pixel is
+// one of its pixels, elsewhere a band at a time in a buffer kept for it, so
+// that the window never holds a second copy of the picture (41 MB at
+// scale 3).
 #pragma once
 
 #include <QPainter>

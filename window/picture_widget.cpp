@@ -112,6 +112,28 @@ double PictureWidget::device_scale() const { return std::clamp(scale_ * devicePi
 
 QImage PictureWidget::picture() const { return rgb32_image(canvas_.raster()); }
 
+QRegion PictureWidget::region_of(const std::vector<QRect>& rects) {
+  // The canvas gives its areas in bands: rows of rectangles of one top and
+  // height, left to right, apart, each row below the last. Such a list is a
+  // region as it stands, without uniting the rectangles one by one (at
+  // other scales, where rounding can make rows meet, it is united).
+  const auto banded = [&rects] {
+    for (std::size_t i = 1; i < rects.size(); ++i) {
+      const QRect &last = rects[i - 1], &next = rects[i];
+      const bool same_band = next.top() == last.top() && next.height() == last.height();
+      if (same_band ? next.left() <= last.right() + 1 : next.top() <= last.bottom()) return false;
+    }
+    return true;
+  };
+  QRegion region;
+  if (banded()) {
+    region.setRects(rects.data(), static_cast<int>(rects.size()));
+  } else {
+    for (const QRect& r : rects) region += r;
+  }
+  return region;
+}
+
 void PictureWidget::show_changes() {
   const auto areas = canvas_.raster().take_changed_areas();
   if (areas.empty()) return;
@@ -119,14 +141,14 @@ void PictureWidget::show_changes() {
   refresh_tip();
   // Device pixels to the logical ones that hold them.
   const double ratio = devicePixelRatioF();
-  QRegion region;
+  rects_.clear();
   for (const PixelRect& r : areas) {
     const int left = static_cast<int>(std::floor(r.x / ratio)), top = static_cast<int>(std::floor(r.y / ratio));
     const int right = static_cast<int>(std::ceil((r.x + r.width) / ratio));
     const int bottom = static_cast<int>(std::ceil((r.y + r.height) / ratio));
-    region += QRect(left, top, right - left, bottom - top);
+    if (right > left && bottom > top) rects_.emplace_back(left, top, right - left, bottom - top);
   }
-  update(region);
+  update(region_of(rects_));
 }
 
 void PictureWidget::paintEvent(QPaintEvent* event) {

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "guide/chart_points.h"
 #include "render/font_text_renderer.h"
@@ -77,6 +78,8 @@ class PictureWidget : public QWidget {
   // Shows the tip for a point of the widget, or hides it; true when shown.
   bool show_tip(const QPoint& position, const QPoint& global_position);
 
+  static QRegion region_of(const std::vector<QRect>& rects);
+
   FontTextRenderer text_renderer_;
   RescalableCanvas canvas_;
   PicturePainter painter_;
@@ -86,6 +89,7 @@ class PictureWidget : public QWidget {
   bool pressed_ = false;
   bool painted_ = false;
   long changes_shown_ = 0;
+  std::vector<QRect> rects_;  // the changed areas, kept for the next changes
 };
 
 }  // namespace pelmora
