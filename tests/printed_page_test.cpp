@@ -2,8 +2,6 @@
 // its legend, and the window prints that same page.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -18,12 +16,8 @@ namespace {
 
 // What a command prints on standard output, and whether it ended well.
 std::pair<bool, std::string> output_of(const std::string& command) {
-  std::FILE* pipe = popen(command.c_str(), "r");
-  std::string output;
-  char buffer[4096];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-  const int status = pclose(pipe);
-  return {WIFEXITED(status) && WEXITSTATUS(status) == 0, output};
+  const CommandRun run = run_command(command);
+  return {run.status == 0, run.output};
 }
 
 QByteArray undated(const QString& name) {

@@ -26,35 +26,23 @@
 #include <tuple>
 #include <vector>
 
+#include "support/test_support.h"
+
 namespace pelmora {
 namespace {
 
 // The built program, run for real.
-struct ProgramRun {
-  int status;
-  std::string output;
-};
+using ProgramRun = pelmora::testing::CommandRun;
+using pelmora::testing::run_command;
 
 ProgramRun run_program(const std::string& arguments) {
-  const std::string command = std::string(PELMORA_BINARY) + " " + arguments + " 2>&1";
-  std::FILE* pipe = popen(command.c_str(), "r");
-  std::string output;
-  char buffer[4096];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-  const int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+  return run_command(std::string(PELMORA_BINARY) + " " + arguments + " 2>&1");
 }
 
 // A bash script that runs the program as $P, with standard error joined to
 // standard output.
 ProgramRun run_script(const std::string& script) {
-  const std::string command = "P=" + std::string(PELMORA_BINARY) + " bash -c '" + script + "' 2>&1";
-  std::FILE* pipe = popen(command.c_str(), "r");
-  std::string output;
-  char buffer[4096];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-  const int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+  return run_command("P=" + std::string(PELMORA_BINARY) + " bash -c '" + script + "' 2>&1");
 }
 
 // The program started in the background, its standard error going to a
@@ -460,12 +448,8 @@ TEST_F(ProgramTest, WindowWithoutADisplaySaysSoInOneLine) {
         std::string("DISPLAY=:97 QT_QPA_PLATFORM=nosuchplatform ")}) {
     SCOPED_TRACE(setting);
     const std::string command = unset + setting + PELMORA_BINARY + " 2>&1";
-    std::FILE* pipe = popen(command.c_str(), "r");
-    std::string output;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-    const int status = pclose(pipe);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    const auto [status, output] = run_command(command);
+    EXPECT_EQ(status, 1);
     EXPECT_TRUE(output.starts_with("pelmora: cannot open the window: ")) << output;
     EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
     EXPECT_NE(output.find("--snapshot"), std::string::npos);

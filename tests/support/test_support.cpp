@@ -1,6 +1,20 @@
 #include "support/test_support.h"
 
+#include <sys/wait.h>
+
+#include <cstdio>
+
 namespace pelmora::testing {
+
+CommandRun run_command(const std::string& command) {
+  std::FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return {};
+  std::string output;
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+  const int status = pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
 
 std::vector<Operation> only(const std::vector<Operation>& operations, Operation::Kind kind) {
   std::vector<Operation> selected;

@@ -24,6 +24,14 @@ inline void PrintTo(const LocalMoment& moment, std::ostream* out) {
 
 namespace pelmora::testing {
 
+// A shell command's exit status (-1 when it did not exit) and all it wrote
+// to standard output.
+struct CommandRun {
+  int status = -1;
+  std::string output;
+};
+CommandRun run_command(const std::string& command);
+
 // A clock that reads whatever the test set.
 class SettableClock : public Clock {
  public:
