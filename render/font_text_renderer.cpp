@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QResource>
 #include <algorithm>
 #include <cmath>
 
@@ -21,18 +22,27 @@ constexpr double kPointsPerPixel = 72.0 / 96.0;
 
 const QString kFontFile = QStringLiteral(":/fonts/LiberationSans-Regular.ttf");
 
+// The font file's bytes. The resource is stored uncompressed, so these are
+// the program's own read-only pages: the toolkit's font database and the
+// small-text hinter share them instead of each reading a 400 KB copy.
+const QByteArray& font_bytes() {
+  static const QByteArray bytes = [] {
+    const QResource resource(kFontFile);
+    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression)
+      return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size());
+    QFile file(kFontFile);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }();
+  return bytes;
+}
+
 QString loaded_family() {
   static const QString family = [] {
-    const int id = QFontDatabase::addApplicationFont(kFontFile);
+    const int id = QFontDatabase::addApplicationFontFromData(font_bytes());
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
     return families.isEmpty() ? QStringLiteral("Sans Serif") : families.front();
   }();
   return family;
-}
-
-QByteArray font_bytes() {
-  QFile file(kFontFile);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <algorithm>
 #include <map>
+#include <random>
 #include <sstream>
 #include <tuple>
 
@@ -201,6 +202,51 @@ TEST(RescaleTest, ARescaleDrawsWhatTheRunDrawsAtTheNewScale) {
   const std::size_t figures = run.canvas.record().size();
   run.play("click:picture1 click:picture1");
   EXPECT_EQ(run.canvas.record().size(), figures);
+}
+
+// Many figures over one another, some far outside the picture (past 16-bit
+// coordinates), in colours beside the palette's, kept by a record that
+// numbers its uses afresh every few hundred: the replay draws what was
+// drawn.
+TEST(RescaleTest, TheRecordReplaysFarFiguresAndItsOrderThroughRenumbering) {
+  RasterCanvas drawn(&text_renderer());
+  FigureRecord record(/*use_limit=*/400);
+  std::mt19937 random(20261208);
+  const auto near = [&random](int limit) { return std::uniform_int_distribution<int>(0, limit)(random); };
+  // Lines and circles above the texts' row, or far off the picture.
+  const auto far_or_near = [&](int far, int limit) { return near(9) == 0 ? far : near(limit); };
+  const std::vector<std::string> texts = {"250", "2026", "06:00:15", "northern"};
+  for (int i = 0; i < 6000; ++i) {
+    // Colours beside the palette's; each pair of a text's colours takes 16
+    // shades of the picture's 256.
+    const Colour colour = 0x102030u * static_cast<Colour>(1 + near(4)), back = palette_colour(near(1));
+    const int x = far_or_near(near(1) == 0 ? -33000 : 40000, 120), y = far_or_near(-33000, 60);
+    switch (near(2)) {
+      case 0: {
+        // Level and upright lines, as the chart draws.
+        const int x2 = near(1) == 0 ? x : far_or_near(40000, 120), y2 = x2 == x ? far_or_near(-33000, 60) : y;
+        drawn.line(x, y, x2, y2, colour);
+        record.line(x, y, x2, y2, colour);
+        break;
+      }
+      case 1:
+        drawn.circle(x, y, 3, colour);
+        record.circle(x, y, 3, colour);
+        break;
+      default: {
+        // Each text at a place of its own, clear of the other figures, as
+        // the chart's labels are; printed again in other colours.
+        const std::size_t which = static_cast<std::size_t>(near(3));
+        const int left = near(4) == 0 ? 40000 : 100 * static_cast<int>(which), top = 80;
+        drawn.text(left, top, texts[which], colour, back);
+        record.text(left, top, texts[which], colour, back);
+      }
+    }
+  }
+  RasterCanvas replayed(&text_renderer());
+  record.replay(replayed);
+  EXPECT_TRUE(same_pixels(replayed, drawn));
+  EXPECT_LT(record.size(), 6000u);
 }
 
 }  // namespace
