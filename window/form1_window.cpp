@@ -132,7 +132,7 @@ Form1Window::Form1Window(Clock& clock)
         name->detail = QCoreApplication::translate("SkyControls",
                                                    "The local sidereal time at the centre marker, in whole degrees.")
                            .toStdString();
-      if (sky_note_) name->detail += " " + sky_note_().toStdString();
+      if (sky_note_) name->detail.append(" ").append(sky_note_().toStdString());
     }
     return name;
   };
@@ -158,8 +158,8 @@ QDateTime Form1Window::shown_moment() const {
 
 void Form1Window::update_reading() {
   std::string words = chart_in_words(form_.view());
-  if (!clock_note_.isEmpty()) words += " " + clock_note_.toStdString();
-  if (sky_note_) words += " " + sky_note_().toStdString();
+  if (!clock_note_.isEmpty()) words.append(" ").append(clock_note_.toStdString());
+  if (sky_note_) words.append(" ").append(sky_note_().toStdString());
   if (words == reading_) return;
   reading_ = std::move(words);
   picture1_->setAccessibleDescription(QString::fromStdString(reading_));
