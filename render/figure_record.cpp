@@ -115,6 +115,16 @@ FigureRecord::Figure FigureRecord::kept(const Drawn& drawn) {
   return figure;
 }
 
+bool FigureRecord::same_figure(const Figure& figure, const Drawn& drawn) const {
+  // Most figures are lines and circles in 16 bits: compared as they lie.
+  if (!figure.outsized && drawn.kind != Kind::text)
+    return figure.a == drawn.a && figure.b == drawn.b && figure.c == drawn.c && figure.d == drawn.d;
+  const Key key = key_of(figure);
+  return key.a == drawn.a && key.b == drawn.b &&
+         (drawn.kind == Kind::text ? text_of(static_cast<std::uint32_t>(key.c)) == noted_text(drawn)
+                                   : key.c == drawn.c && key.d == drawn.d);
+}
+
 void FigureRecord::enter_noted() {
   if (noted_count_ == 0) return;
   const std::size_t count = noted_count_;
@@ -138,10 +148,7 @@ void FigureRecord::enter_noted() {
       if ((entry & ~kIndexMask) != tag) continue;
       Figure& figure = figures_[(entry & kIndexMask) - 1];
       if (figure.kind != drawn.kind) continue;
-      const Key key = key_of(figure);
-      if (key.a == drawn.a && key.b == drawn.b &&
-          (drawn.kind == Kind::text ? text_of(static_cast<std::uint32_t>(key.c)) == noted_text(drawn)
-                                    : key.c == drawn.c && key.d == drawn.d)) {
+      if (same_figure(figure, drawn)) {
         figure.colour = drawn.colour;
         figure.back = drawn.back;
         figure.last_use = ++uses_;

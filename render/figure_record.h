@@ -110,6 +110,8 @@ class FigureRecord {
         .substr(static_cast<std::uint32_t>(drawn.c), static_cast<std::uint32_t>(drawn.d));
   }
   Key key_of(const Figure& figure) const;
+  // Whether a kept figure of the drawn one's kind has its key.
+  bool same_figure(const Figure& figure, const Drawn& drawn) const;
   std::uint32_t hash_of(const Figure& figure) const;
   std::string_view text_of(std::uint32_t number) const;
   Figure kept(const Drawn& drawn);
