@@ -87,21 +87,6 @@ void give_back_large_blocks() {
 #endif
 }
 
-// On X11 the toolkit hands each frame to the server in shared memory and,
-// before painting where the last frame was, waits for the server to say it
-// has read it: a round trip a frame, with two threads woken each time. A
-// tick changes some 200 KB of the window at 100 %, which costs less sent
-// over the connection, in the program and in the server (measured at
-// 100 %: 3.3 against 3.7 % of a core, and 1.2 against 1.3 % in the server;
-// at 200 % on 3840 by 2160 the two ways cost the same). The toolkit reads
-// the switch once, as it connects; a user's own setting stays, and
-// programs started from here do not inherit ours. Gives whether it was set.
-bool send_frames_over_the_connection() {
-  if (qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) return false;
-  qputenv("QT_XCB_NO_MITSHM", "1");
-  return true;
-}
-
 // The window's run, from the toolkit's start to the window's end: the exit
 // status.
 int run_window(const pelmora::Options& options, char* program) {
@@ -115,9 +100,7 @@ int run_window(const pelmora::Options& options, char* program) {
   std::signal(SIGPIPE, SIG_IGN);
   ToolkitArguments toolkit(program, options.toolkit_arguments);
   start_toolkit_quietly();
-  const bool frames_switch_set = send_frames_over_the_connection();
   QApplication application(toolkit.count, toolkit.pointers.data());
-  if (frames_switch_set) qunsetenv("QT_XCB_NO_MITSHM");
   toolkit_started();
   load_translations();
   take_desktop_identity();
