@@ -33,12 +33,16 @@ std::uint32_t joined(std::int16_t low, std::int16_t high) {
 }  // namespace
 
 FigureRecord::FigureRecord(std::uint32_t use_limit)
-    : use_limit_(use_limit), slots_(kInitialSlots, 0), noted_(std::make_unique<Drawn[]>(kNotedLimit)) {}
+    : use_limit_(use_limit),
+      last_index_(colours_.index_of(0)),
+      slots_(kInitialSlots, 0),
+      noted_(std::make_unique<Drawn[]>(kNotedLimit)) {}
 
 void FigureRecord::clear(Colour background) {
   background_ = background;
   uses_ = 0;
-  colours_.keep_only(background);
+  last_colour_ = background;
+  last_index_ = colours_.keep_only(background);
   figures_.clear();
   outsized_.clear();
   texts_.clear();

@@ -33,10 +33,10 @@ class FigureRecord {
   // between fills throws std::length_error, as the canvas does.
   void clear(Colour background);
   void line(int x1, int y1, int x2, int y2, Colour colour) {
-    note({x1, y1, x2, y2, hash_of(Kind::line, x1, y1, x2, y2), Kind::line, colours_.index_of(colour), 0});
+    note({x1, y1, x2, y2, hash_of(Kind::line, x1, y1, x2, y2), Kind::line, index_of(colour), 0});
   }
   void circle(int x, int y, int radius, Colour colour) {
-    note({x, y, radius, 0, hash_of(Kind::circle, x, y, radius, 0), Kind::circle, colours_.index_of(colour), 0});
+    note({x, y, radius, 0, hash_of(Kind::circle, x, y, radius, 0), Kind::circle, index_of(colour), 0});
   }
   void text(int x, int y, std::string_view text, Colour fore, Colour back);
 
@@ -97,6 +97,15 @@ class FigureRecord {
     if (++noted_count_ == kNotedLimit) enter_noted();
   }
   void enter_noted();
+  // A colour's place in the table; a pass draws runs of figures in one
+  // colour, so the last one is kept at hand.
+  std::uint8_t index_of(Colour colour) {
+    if (colour != last_colour_) {
+      last_index_ = colours_.index_of(colour);
+      last_colour_ = colour;
+    }
+    return last_index_;
+  }
   static std::uint32_t hash_of(Kind kind, int a, int b, int c, int d) {
     const auto pair = [](int high, int low) {
       return static_cast<std::uint64_t>(static_cast<std::uint32_t>(high)) << 32 | static_cast<std::uint32_t>(low);
@@ -130,6 +139,8 @@ class FigureRecord {
   std::uint32_t use_limit_;
   std::uint32_t uses_ = 0;
   ColourTable colours_;
+  Colour last_colour_ = 0;
+  std::uint8_t last_index_ = 0;
   // Every figure since the clear, in the order they were first drawn.
   std::vector<Figure> figures_;
   std::vector<Key> outsized_;
