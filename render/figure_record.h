@@ -24,7 +24,7 @@ namespace pelmora {
 class FigureRecord {
  public:
   // Figures are ordered by a 32-bit count of uses; when it reaches
-  // use_limit they are numbered afresh in their order (about every two days
+  // use_limit they are numbered afresh in their order (every day or two
   // of simulation mode at the default).
   explicit FigureRecord(std::uint32_t use_limit = UINT32_MAX);
 
