@@ -63,8 +63,8 @@ void FigureRecord::text(int x, int y, std::string_view text, Colour fore, Colour
                     static_cast<int>(text.size()),
                     text_hash_of(x, y, text),
                     Kind::text,
-                    colours_.index_of(fore),
-                    colours_.index_of(back)};
+                    index_of(fore),
+                    index_of(back)};
   // The characters first: noting the figure may enter it at once.
   noted_texts_.append(text);
   note(drawn);
